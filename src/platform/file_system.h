@@ -1,0 +1,27 @@
+// The file seam: whole-file reads and replacing writes by a CP949 path.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace porvan {
+
+// Paths are the system's CP949 texts; Windows opens them by their UTF-16 form, so folder names
+// in any language work.
+class IFileSystem {
+ public:
+  virtual ~IFileSystem() = default;
+
+  // The file's bytes, or nothing when it is missing or cannot be read.
+  virtual std::optional<std::string> LoadFile(const std::string& path) = 0;
+
+  // Writes the bytes beside the file, then puts them in its place, so a failed or interrupted
+  // write never leaves a truncated file. False when the file could not be written.
+  virtual bool SaveFile(const std::string& path, std::string_view bytes) = 0;
+
+  // True for an existing regular file; false for a directory or nothing.
+  virtual bool IsFile(const std::string& path) = 0;
+};
+
+}  // namespace porvan

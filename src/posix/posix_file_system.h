@@ -1,0 +1,15 @@
+// The file seam on POSIX systems.
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace porvan {
+
+class TPosixFileSystem : public IFileSystem {
+ public:
+  std::optional<std::string> LoadFile(const std::string& path) override;
+  bool SaveFile(const std::string& path, std::string_view bytes) override;
+  bool IsFile(const std::string& path) override;
+};
+
+}  // namespace porvan

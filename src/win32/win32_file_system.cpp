@@ -1,0 +1,56 @@
+// The file seam on Windows: files opened by their UTF-16 path; writes beside, then replace.
+#include "win32/win32_file_system.h"
+
+#include <windows.h>
+
+#include "win32/handle.h"
+#include "win32/wide_text.h"
+
+namespace porvan {
+
+std::optional<std::string> TWin32FileSystem::LoadFile(const std::string& path) {
+  THandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) {
+    return std::nullopt;
+  }
+  std::string bytes;
+  char buffer[16384];
+  DWORD read = 0;
+  while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    bytes.append(buffer, read);
+  }
+  return bytes;
+}
+
+bool TWin32FileSystem::SaveFile(const std::string& path, std::string_view bytes) {
+  const std::wstring target = Wide(path);
+  const std::wstring temporary = target + L".new";
+  THandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) {
+    return false;
+  }
+  bool written = true;
+  for (std::string_view rest = bytes; written && !rest.empty();) {
+    DWORD chunk = static_cast<DWORD>(rest.size() > 1u << 20 ? 1u << 20 : rest.size());
+    DWORD done = 0;
+    written = WriteFile(file.get(), rest.data(), chunk, &done, nullptr) && done == chunk;
+    rest.remove_prefix(done);
+  }
+  written = written && FlushFileBuffers(file.get());
+  written = file.Close() && written;
+  if (!written || !MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool TWin32FileSystem::IsFile(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+}  // namespace porvan

@@ -1,0 +1,15 @@
+// The file seam on Windows.
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace porvan {
+
+class TWin32FileSystem : public IFileSystem {
+ public:
+  std::optional<std::string> LoadFile(const std::string& path) override;
+  bool SaveFile(const std::string& path, std::string_view bytes) override;
+  bool IsFile(const std::string& path) override;
+};
+
+}  // namespace porvan

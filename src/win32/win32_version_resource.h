@@ -1,0 +1,13 @@
+// The version-resource seam on Windows.
+#pragma once
+
+#include "platform/version_resource.h"
+
+namespace porvan {
+
+class TWin32VersionResource : public IVersionResource {
+ public:
+  std::unique_ptr<IVersionBlock> Load(const std::string& executablePath) override;
+};
+
+}  // namespace porvan

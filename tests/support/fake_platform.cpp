@@ -1,0 +1,66 @@
+// In-memory fakes of the platform seams.
+#include "support/fake_platform.h"
+
+#include "settings/settings_file.h"
+
+namespace porvan::testing {
+
+std::optional<std::string> FakeFileSystem::LoadFile(const std::string& path) {
+  auto found = Files.find(path);
+  if (found == Files.end()) {
+    return std::nullopt;
+  }
+  return found->second;
+}
+
+bool FakeFileSystem::SaveFile(const std::string& path, std::string_view bytes) {
+  if (FailWrites) {
+    return false;
+  }
+  ++Writes;
+  Files[path] = std::string(bytes);
+  return true;
+}
+
+namespace {
+
+class FakeVersionBlock : public IVersionBlock {
+ public:
+  explicit FakeVersionBlock(std::map<std::string, std::string> values)
+      : values_(std::move(values)) {}
+  std::optional<std::string> QueryValue(const std::string& subBlock) const override {
+    auto found = values_.find(subBlock);
+    if (found == values_.end()) {
+      return std::nullopt;
+    }
+    return found->second;
+  }
+
+ private:
+  std::map<std::string, std::string> values_;
+};
+
+}  // namespace
+
+std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const std::string& /*executablePath*/) {
+  if (!HasResource) {
+    return nullptr;
+  }
+  return std::make_unique<FakeVersionBlock>(Values);
+}
+
+int FakeMessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
+  Shown.push_back({text, caption, flags});
+  if (Answers.empty()) {
+    return mb::kIdOk;
+  }
+  int answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
+std::string TFakePlatform::SettingsPath() const {
+  return SettingsPathFor(Process.Path);
+}
+
+}  // namespace porvan::testing

@@ -1,0 +1,79 @@
+// In-memory fakes of the platform seams, and a TPlatform made of them for the portable code.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/process_info.h"
+#include "platform/socket.h"
+#include "platform/version_resource.h"
+
+namespace porvan::testing {
+
+class FakeFileSystem : public IFileSystem {
+ public:
+  std::map<std::string, std::string> Files;
+  bool FailWrites = false;
+  int Writes = 0;
+
+  std::optional<std::string> LoadFile(const std::string& path) override;
+  bool SaveFile(const std::string& path, std::string_view bytes) override;
+  bool IsFile(const std::string& path) override { return Files.count(path) > 0; }
+};
+
+class FakeProcessInfo : public IProcessInfo {
+ public:
+  std::string Path = "C:\\Porvan\\Porvan.exe";
+  std::string Line = "\"C:\\Porvan\\Porvan.exe\"";
+
+  std::string ExecutablePath() override { return Path; }
+  std::string CommandLine() override { return Line; }
+};
+
+// Holds the strings of one version table by sub-block; without a resource Load gives null.
+class FakeVersionResource : public IVersionResource {
+ public:
+  bool HasResource = true;
+  std::map<std::string, std::string> Values = {
+      {"StringFileInfo\\041203B5\\FileVersion", "1.5.0.0"},
+      {"StringFileInfo\\041203B5\\ProductVersion", "1.0.0.0"}};
+
+  std::unique_ptr<IVersionBlock> Load(const std::string& executablePath) override;
+};
+
+struct TShownBox {
+  std::string Text;
+  std::string Caption;
+  unsigned Flags;
+};
+
+// Records every box and answers from a script; an empty script answers OK.
+class FakeMessageBox : public IMessageBox {
+ public:
+  std::vector<TShownBox> Shown;
+  std::deque<int> Answers;
+
+  int Show(const std::string& text, const std::string& caption, unsigned flags) override;
+};
+
+// The fakes together, with the system's real sockets for loopback servers.
+struct TFakePlatform {
+  FakeFileSystem Files;
+  FakeProcessInfo Process;
+  FakeVersionResource Version;
+  FakeMessageBox Messages;
+  std::unique_ptr<ISocketFactory> Sockets = CreateSystemSocketFactory();
+  TPlatform Platform{Files, Process, Version, Messages, *Sockets};
+
+  // The settings file the program at Process.Path uses.
+  std::string SettingsPath() const;
+};
+
+}  // namespace porvan::testing

@@ -1,0 +1,209 @@
+// TSysVar: defaults and write-back, the field getters and setters, version strings, command line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "settings/profile_file.h"
+#include "settings/settings_file.h"
+#include "settings/sys_var.h"
+#include "settings/write_error.h"
+#include "support/fake_platform.h"
+
+namespace porvan {
+namespace {
+
+using testing::TFakePlatform;
+
+const std::string kDefaults =
+    "[config]\r\nFTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=.\\PuTTY\\putty.exe\r\n";
+
+TEST(SettingsPathTest, ReplacesTheExtensionOfTheFileName) {
+  struct {
+    const char* exe;
+    const char* ini;
+  } const cases[] = {
+      {"C:\\Porvan\\Porvan.exe", "C:\\Porvan\\Porvan.ini"},
+      {"C:\\Porvan\\Porvan", "C:\\Porvan\\Porvan.ini"},
+      {"C:\\a.b\\Porvan", "C:\\a.b\\Porvan.ini"},
+      {"C:\\P\\x.tar.gz", "C:\\P\\x.tar.ini"},
+      {"/opt/a.b/porvan", "/opt/a.b/porvan.ini"},
+      {"C:\\\xB0\xA1\\Porvan.EXE", "C:\\\xB0\xA1\\Porvan.ini"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.exe);
+    EXPECT_EQ(SettingsPathFor(c.exe), c.ini);
+  }
+}
+
+TEST(SysVarTest, FirstStartWritesBothProgramDefaults) {
+  TFakePlatform fake;
+  TSysVar sysVar(fake.Platform);
+  EXPECT_EQ(sysVar.FTPPath, ".\\FileZilla\\filezilla.exe");
+  EXPECT_EQ(sysVar.SSHPath, ".\\PuTTY\\putty.exe");
+  EXPECT_EQ(sysVar.ServerURL, "");
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], kDefaults);
+
+  EXPECT_EQ(sysVar.GetServerURL(), "http://porvan.example/porvandaemon/communication.php");
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()],
+            kDefaults + "ServerURL=http://porvan.example/porvandaemon/communication.php\r\n");
+}
+
+TEST(SysVarTest, StartsWithTheInitialSessionState) {
+  TFakePlatform fake;
+  TSysVar sysVar(fake.Platform);
+  EXPECT_EQ(sysVar.IsFTPOpen, 0);
+  EXPECT_EQ(sysVar.IsSSHOpen, 0);
+  EXPECT_FALSE(sysVar.IsOffline);
+  EXPECT_FALSE(sysVar.StartMinimized);
+  EXPECT_EQ(sysVar.ConnectedDomain + sysVar.ClientIP + sysVar.UpdateURL + sysVar.ShortcutDomain +
+                sysVar.ShortcutClientType,
+            "");
+}
+
+TEST(SysVarTest, StoredValuesAreReadWithoutWritingBack) {
+  TFakePlatform fake;
+  const std::string file = "[Config]\r\nftppath=\"D:\\ftp client\\f.exe\"\r\nSSHPath = s.exe \r\n";
+  fake.Files.Files[fake.SettingsPath()] = file;
+  TSysVar sysVar(fake.Platform);
+  EXPECT_EQ(sysVar.FTPPath, "D:\\ftp client\\f.exe");
+  EXPECT_EQ(sysVar.SSHPath, "s.exe");
+  EXPECT_EQ(fake.Files.Writes, 0);
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], file);
+}
+
+TEST(SysVarTest, EmptyOrBlankValuesAreReplacedByTheirDefaults) {
+  for (const char* stored : {"FTPPath=", "FTPPath=   \t", "FTPPath=\"\""}) {
+    SCOPED_TRACE(stored);
+    TFakePlatform fake;
+    fake.Files.Files[fake.SettingsPath()] =
+        std::string("[config]\r\n") + stored + "\r\nSSHPath=s.exe\r\n";
+    TSysVar sysVar(fake.Platform);
+    EXPECT_EQ(sysVar.FTPPath, ".\\FileZilla\\filezilla.exe");
+    EXPECT_EQ(fake.Files.Files[fake.SettingsPath()],
+              "[config]\r\nFTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=s.exe\r\n");
+  }
+}
+
+TEST(SysVarTest, ReadConfigOfAnUnknownKeyWritesAnEmptyValue) {
+  TFakePlatform fake;
+  TSysVar sysVar(fake.Platform);
+  EXPECT_EQ(sysVar.ReadConfig("serverurl"), "");  // the default is chosen with case
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], kDefaults + "serverurl=\r\n");
+}
+
+TEST(SysVarTest, GettersReloadABlankFieldOnly) {
+  TFakePlatform fake;
+  TSysVar sysVar(fake.Platform);
+  fake.Files.Files[fake.SettingsPath()] = "[config]\r\nFTPPath=from-file.exe\r\n";
+
+  sysVar.FTPPath = " kept.exe ";
+  EXPECT_EQ(sysVar.GetFTPPath(), " kept.exe ");  // not blank: returned untrimmed, file unread
+
+  sysVar.FTPPath = " \t";
+  EXPECT_EQ(sysVar.GetFTPPath(), "from-file.exe");
+  EXPECT_EQ(sysVar.FTPPath, "from-file.exe");
+
+  sysVar.SSHPath = "";
+  EXPECT_EQ(sysVar.GetSSHPath(), ".\\PuTTY\\putty.exe");
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()],
+            "[config]\r\nFTPPath=from-file.exe\r\nSSHPath=.\\PuTTY\\putty.exe\r\n");
+}
+
+TEST(SysVarTest, SettersStoreExactlyWhatTheyAreGiven) {
+  TFakePlatform fake;
+  TSysVar sysVar(fake.Platform);
+  sysVar.SetFTPPath(" C:\\x y\\f.exe ");
+  sysVar.SetSSHPath("");
+  EXPECT_EQ(sysVar.FTPPath, " C:\\x y\\f.exe ");
+  EXPECT_EQ(sysVar.SSHPath, "");
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()],
+            "[config]\r\nFTPPath= C:\\x y\\f.exe \r\nSSHPath=\r\n");
+
+  EXPECT_EQ(sysVar.GetSSHPath(), ".\\PuTTY\\putty.exe");
+  EXPECT_EQ(ReadProfileValue(fake.Files.Files[fake.SettingsPath()], "config", "SSHPath"),
+            ".\\PuTTY\\putty.exe");
+}
+
+TEST(SysVarTest, AnUnwritableFileFailsWithItsFullPath) {
+  TFakePlatform fake;
+  fake.Files.FailWrites = true;
+  try {
+    TSysVar sysVar(fake.Platform);
+    FAIL() << "the creation must fail";
+  } catch (const TWriteError& error) {
+    EXPECT_STREQ(error.what(), "Unable to write to C:\\Porvan\\Porvan.ini");
+  }
+}
+
+TEST(SysVarTest, AFieldKeepsItsNewValueWhenTheWriteFails) {
+  TFakePlatform fake;
+  TSysVar sysVar(fake.Platform);
+  const std::string before = fake.Files.Files[fake.SettingsPath()];
+  fake.Files.FailWrites = true;
+  EXPECT_THROW(sysVar.SetFTPPath("new.exe"), TWriteError);
+  EXPECT_EQ(sysVar.FTPPath, "new.exe");
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], before);
+}
+
+TEST(SysVarTest, ThePathIsWorkedOutForEveryAccess) {
+  TFakePlatform fake;
+  TSysVar sysVar(fake.Platform);
+  fake.Process.Path = "D:\\Moved\\Porvan.exe";
+  sysVar.SetSSHPath("s.exe");
+  EXPECT_EQ(fake.Files.Files["D:\\Moved\\Porvan.ini"], "[config]\r\nSSHPath=s.exe\r\n");
+}
+
+TEST(SysVarTest, LoadsTheTenVersionStrings) {
+  TFakePlatform fake;
+  fake.Version.Values["StringFileInfo\\041203B5\\LegalTradeMarks"] = "tm";
+  fake.Version.Values["StringFileInfo\\041203B5\\OriginalFileName"] = "Porvan.exe";
+  fake.Version.Values["StringFileInfo\\04090000\\CompanyName"] = "another table";
+  TSysVar sysVar(fake.Platform);
+  const TVersionInfo& v = sysVar.VersionInfo;
+  EXPECT_EQ(v.FileVersion, "1.5.0.0");
+  EXPECT_EQ(v.ProductVersion, "1.0.0.0");
+  EXPECT_EQ(v.LegalTradeMarks, "tm");
+  EXPECT_EQ(v.OriginalFileName, "Porvan.exe");
+  EXPECT_EQ(v.CompanyName + v.FileDescription + v.InternalName + v.LegalCopyright + v.ProductName +
+                v.Comments,
+            "");
+}
+
+TEST(SysVarTest, NoVersionResourceLeavesAllStringsEmpty) {
+  TFakePlatform fake;
+  fake.Version.HasResource = false;
+  TSysVar sysVar(fake.Platform);
+  EXPECT_EQ(sysVar.VersionInfo.FileVersion, "");
+  EXPECT_EQ(sysVar.VersionInfo.ProductVersion, "");
+}
+
+struct TCommandLineCase {
+  const char* name;
+  const char* line;
+  const char* domain;
+  const char* clientType;
+  bool minimized;
+};
+
+TEST(SysVarTest, TakesTheShortcutArgumentsFromTheCommandLine) {
+  const TCommandLineCase cases[] = {
+      {"three", "\"C:\\Program Files\\P.exe\" example.com FTP true", "example.com", "FTP", true},
+      {"TRUE is not true", "p example.com SSH TRUE", "example.com", "SSH", false},
+      {"1 is not true", "p example.com SSH 1", "example.com", "SSH", false},
+      {"one argument", "p example.com", "example.com", "", false},
+      {"none", "p", "", "", false},
+      {"quoted domain", "p \"my domain\" FTP true", "my domain", "FTP", true},
+  };
+  for (const TCommandLineCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TFakePlatform fake;
+    fake.Process.Line = c.line;
+    TSysVar sysVar(fake.Platform);
+    EXPECT_EQ(sysVar.ShortcutDomain, c.domain);
+    EXPECT_EQ(sysVar.ShortcutClientType, c.clientType);
+    EXPECT_EQ(sysVar.StartMinimized, c.minimized);
+  }
+}
+
+}  // namespace
+}  // namespace porvan
