@@ -1,0 +1,82 @@
+// The socket factory on BSD sockets: getaddrinfo, then a non-blocking connect bounded by poll.
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "posix/posix_socket.h"
+
+namespace porvan {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct TAddrInfoDeleter {
+  void operator()(addrinfo* list) const { ::freeaddrinfo(list); }
+};
+
+TNetStatus ConnectOne(int fd, const addrinfo& address, std::chrono::milliseconds timeLimit) {
+  if (::connect(fd, address.ai_addr, address.ai_addrlen) == 0) {
+    return TNetStatus::Ok;
+  }
+  if (errno != EINPROGRESS) {
+    return TNetStatus::Error;
+  }
+  if (const TNetStatus ready = WaitFor(fd, POLLOUT, timeLimit); ready != TNetStatus::Ok) {
+    return ready;
+  }
+  int error = 0;
+  socklen_t length = sizeof error;
+  if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0) {
+    return TNetStatus::Error;
+  }
+  return TNetStatus::Ok;
+}
+
+class TPosixSocketFactory final : public ISocketFactory {
+ public:
+  TConnectResult Connect(const std::string& host, const std::string& port,
+                         std::chrono::milliseconds timeLimit) override {
+    const auto deadline = Clock::now() + timeLimit;
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
+      return {};
+    }
+    const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
+
+    TConnectResult result;
+    for (const addrinfo* address = list.get(); address != nullptr; address = address->ai_next) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      if (left.count() <= 0) {
+        result.Status = TNetStatus::TimedOut;
+        break;
+      }
+      TFileDescriptor fd(::socket(address->ai_family, address->ai_socktype, address->ai_protocol));
+      if (fd.Get() < 0 || !SetNonBlocking(fd.Get())) {
+        continue;
+      }
+      result.Status = ConnectOne(fd.Get(), *address, left);
+      if (result.Status == TNetStatus::Ok) {
+        result.Socket = std::make_unique<TPosixSocket>(std::move(fd));
+        break;
+      }
+    }
+    return result;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<ISocketFactory> CreateSystemSocketFactory() {
+  return std::make_unique<TPosixSocketFactory>();
+}
+
+}  // namespace porvan

@@ -1,0 +1,90 @@
+// The socket factory on Winsock 2: getaddrinfo, then a non-blocking connect bounded by select.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <memory>
+
+#include "win32/winsock_socket.h"
+
+namespace porvan {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct TAddrInfoDeleter {
+  void operator()(addrinfo* list) const { ::freeaddrinfo(list); }
+};
+
+TNetStatus ConnectOne(SOCKET handle, const addrinfo& address, std::chrono::milliseconds timeLimit) {
+  if (::connect(handle, address.ai_addr, static_cast<int>(address.ai_addrlen)) == 0) {
+    return TNetStatus::Ok;
+  }
+  if (::WSAGetLastError() != WSAEWOULDBLOCK) {
+    return TNetStatus::Error;
+  }
+  if (const TNetStatus ready = WaitFor(handle, TWaitFor::Write, timeLimit);
+      ready != TNetStatus::Ok) {
+    return ready;
+  }
+  int error = 0;
+  int length = sizeof error;
+  if (::getsockopt(handle, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0 ||
+      error != 0) {
+    return TNetStatus::Error;
+  }
+  return TNetStatus::Ok;
+}
+
+class TWinsockSocketFactory final : public ISocketFactory {
+ public:
+  TConnectResult Connect(const std::string& host, const std::string& port,
+                         std::chrono::milliseconds timeLimit) override {
+    const auto deadline = Clock::now() + timeLimit;
+    if (!session_.Started()) {
+      return {};
+    }
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_protocol = IPPROTO_TCP;
+    hints.ai_flags = AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
+      return {};
+    }
+    const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
+
+    TConnectResult result;
+    for (const addrinfo* address = list.get(); address != nullptr; address = address->ai_next) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      if (left.count() <= 0) {
+        result.Status = TNetStatus::TimedOut;
+        break;
+      }
+      TSocketHandle handle(
+          ::socket(address->ai_family, address->ai_socktype, address->ai_protocol));
+      if (!handle.Valid() || !SetNonBlocking(handle.Get())) {
+        continue;
+      }
+      result.Status = ConnectOne(handle.Get(), *address, left);
+      if (result.Status == TNetStatus::Ok) {
+        result.Socket = std::make_unique<TWinsockSocket>(std::move(handle));
+        break;
+      }
+    }
+    return result;
+  }
+
+ private:
+  TWinsockSession session_;
+};
+
+}  // namespace
+
+std::unique_ptr<ISocketFactory> CreateSystemSocketFactory() {
+  return std::make_unique<TWinsockSocketFactory>();
+}
+
+}  // namespace porvan
