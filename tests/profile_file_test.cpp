@@ -140,7 +140,7 @@ TEST(ProfileFileTest, WritesOnlyTheKeyLine) {
        .before = "; note\r\n[config]\r\n  ftppath = old \r\nx=1\r\n",
        .key = "FTPPath",
        .value = "new",
-       .after = "; note\r\n[config]\r\nFTPPath=new\r\nx=1\r\n"},
+       .after = "; note\r\n[config]\r\nftppath=new\r\nx=1\r\n"},
       {.name = "add after the section's last line",
        .before = "[config]\nFTPPath=a\n\n[other]\nk=v\n",
        .key = "SSHPath",

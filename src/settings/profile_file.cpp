@@ -159,11 +159,12 @@ std::string WriteProfileValue(std::string_view file, std::string_view section, s
   std::vector<TLine> lines = SplitLines(file);
   TLocation where = Locate(file, lines, section, key);
   std::string_view eol = LineEndOf(file);
-  std::string keyLine = std::string(TrimBlanks(key)) + "=" + std::string(value);
   std::string result;
   if (where.key) {
+    // The name keeps the spelling the file gives it, as the system's own writer does.
     const TLine& line = lines[*where.key];
-    result.append(file.substr(0, line.begin)).append(keyLine);
+    std::string_view storedName = SplitKeyLine(file.substr(line.begin, line.end - line.begin)).name;
+    result.append(file.substr(0, line.begin)).append(storedName).append("=").append(value);
     result.append(file.substr(line.end));
     return result;
   }
@@ -171,7 +172,10 @@ std::string WriteProfileValue(std::string_view file, std::string_view section, s
     const TLine& last = lines[where.lastContentLine];
     std::string_view lastEnd = file.substr(last.end, last.next - last.end);
     result.append(file.substr(0, last.end));
-    result.append(lastEnd.empty() ? eol : lastEnd).append(keyLine);
+    result.append(lastEnd.empty() ? eol : lastEnd)
+        .append(TrimBlanks(key))
+        .append("=")
+        .append(value);
     result.append(lastEnd.empty() ? std::string_view() : lastEnd);
     result.append(file.substr(last.next));
     return result;
@@ -181,7 +185,7 @@ std::string WriteProfileValue(std::string_view file, std::string_view section, s
     result.append(eol);
   }
   result.append("[").append(TrimBlanks(section)).append("]").append(eol);
-  result.append(keyLine).append(eol);
+  result.append(TrimBlanks(key)).append("=").append(value).append(eol);
   return result;
 }
 

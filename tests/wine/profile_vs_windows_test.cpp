@@ -44,9 +44,14 @@ const TProfileRow kRows[] = {
     {"Korean value", "[config]\r\nk=\xB0\xA1\xB0\xA2\r\n", "k"},
 };
 
-// Rows where the system's result differs from ours, and why ours is kept.
-const std::set<std::string> kKnownReadDifferences = {};
-const std::set<std::string> kKnownWriteDifferences = {};
+// Rows where the system's writer differs from ours. It rewrites the whole file from what it
+// parsed; ours changes the one line and keeps every other byte as it was:
+// - "blanks in the header": it drops the blanks inside "[ config ]";
+// - "LF only": it turns every LF into CR LF;
+// - "no final line end": it adds CR LF after the last line.
+// The reader agrees on every row.
+const std::set<std::string> kKnownWriteDifferences = {"blanks in the header", "LF only",
+                                                      "no final line end"};
 
 class ProfileVsWindowsTest : public ::testing::Test {
  protected:
@@ -88,7 +93,7 @@ TEST_F(ProfileVsWindowsTest, ReaderAgreesWithGetPrivateProfileString) {
                 << "] ours [" << ours.substr(0, 40) << "]\n";
     }
   }
-  EXPECT_EQ(differences, kKnownReadDifferences);
+  EXPECT_TRUE(differences.empty());
 }
 
 TEST_F(ProfileVsWindowsTest, WriterAgreesWithWritePrivateProfileString) {

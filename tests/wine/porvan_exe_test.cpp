@@ -1,0 +1,90 @@
+// Porvan.exe as a whole: a first run writes its settings; an unwritable file ends it with an error.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/code_page.h"
+#include "settings/notice.h"
+#include "win32/wide_text.h"
+#include "wine/wine_support.h"
+
+namespace porvan {
+namespace {
+
+using testing::TTempFolder;
+
+class TProcess {
+ public:
+  TProcess(const std::wstring& exe, const std::wstring& folder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &startup, &info_) != 0;
+  }
+  TProcess(const TProcess&) = delete;
+  TProcess& operator=(const TProcess&) = delete;
+  ~TProcess() {
+    if (started_) {
+      if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 99);
+      }
+      CloseHandle(info_.hThread);
+      CloseHandle(info_.hProcess);
+    }
+  }
+  bool Started() const { return started_; }
+  DWORD Id() const { return info_.dwProcessId; }
+  // The exit code, or STILL_ACTIVE when it did not end within `ms`.
+  DWORD WaitForExit(DWORD ms) {
+    WaitForSingleObject(info_.hProcess, ms);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};
+  bool started_ = false;
+};
+
+// A copy of Porvan.exe in a folder of its own, so its settings file is a fresh one.
+struct TPorvanCopy {
+  TTempFolder folder{L"porvan-exe"};
+  std::wstring exe = folder.Path() + L"Porvan.exe";
+  TPorvanCopy() { CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE); }
+};
+
+TEST(PorvanExeTest, AFirstRunWritesTheProgramDefaults) {
+  TPorvanCopy copy;
+  TProcess porvan(copy.exe, copy.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
+  ASSERT_NE(window, nullptr);
+  wchar_t title[128] = {};
+  GetWindowTextW(window, title, 128);
+  EXPECT_EQ(Narrow(title), ApplicationTitle());
+  EXPECT_EQ(testing::ReadWholeFile(copy.folder.Path() + L"Porvan.ini"),
+            "[config]\r\nFTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=.\\PuTTY\\putty.exe\r\n");
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+}
+
+TEST(PorvanExeTest, AnUnwritableSettingsFileEndsTheProgramWithAnErrorBox) {
+  TPorvanCopy copy;
+  // A folder in the way of the settings file: it can be neither read nor replaced.
+  ASSERT_TRUE(CreateDirectoryW((copy.folder.Path() + L"Porvan.ini").c_str(), nullptr));
+  TProcess porvan(copy.exe, copy.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  HWND box = testing::WaitForWindow(L"#32770", Wide(ApplicationTitle()).c_str(), 20000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(FindWindowW(L"TfmMain", nullptr), nullptr);  // no window before the error
+  HWND text = GetDlgItem(box, 0xFFFF);                   // the box's static text
+  wchar_t message[512] = {};
+  GetWindowTextW(text, message, 512);
+  EXPECT_EQ(Narrow(message), "Unable to write to " + Narrow(copy.folder.Path()) + "Porvan.ini");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(porvan.WaitForExit(20000), 1u);
+}
+
+}  // namespace
+}  // namespace porvan

@@ -1,0 +1,79 @@
+// Helpers for the Windows tests.
+#include "wine/wine_support.h"
+
+namespace porvan::testing {
+
+TTempFolder::TTempFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  path_ = std::wstring(temp) + name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TTempFolder::~TTempFolder() {
+  // Flat: the tests make files and empty folders only.
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((path_ + L"*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = found.cFileName;
+      if (name != L"." && name != L"..") {
+        std::wstring full = path_ + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+          RemoveDirectoryW(full.c_str());
+        } else {
+          SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+          DeleteFileW(full.c_str());
+        }
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(path_.c_str());
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return "<missing>";
+  }
+  std::string bytes;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    bytes.append(buffer, read);
+  }
+  CloseHandle(file);
+  return bytes;
+}
+
+void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::wstring TestExecutableFolder() {
+  wchar_t path[MAX_PATH];
+  DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+std::wstring PorvanExePath() {
+  return TestExecutableFolder() + L"..\\Porvan.exe";
+}
+
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms) {
+  for (DWORD waited = 0; waited < ms; waited += 50) {
+    if (HWND window = FindWindowW(className, title)) {
+      return window;
+    }
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+}  // namespace porvan::testing

@@ -1,0 +1,35 @@
+// Helpers for the Windows tests: folders of their own, files, and the program under test.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace porvan::testing {
+
+// A fresh folder under the temporary folder, removed with its files at the end of the test.
+class TTempFolder {
+ public:
+  explicit TTempFolder(const std::wstring& name);
+  TTempFolder(const TTempFolder&) = delete;
+  TTempFolder& operator=(const TTempFolder&) = delete;
+  ~TTempFolder();
+  const std::wstring& Path() const { return path_; }
+
+ private:
+  std::wstring path_;
+};
+
+std::string ReadWholeFile(const std::wstring& path);
+void WriteWholeFile(const std::wstring& path, const std::string& bytes);
+
+// The folder of the running test executable, with a trailing backslash.
+std::wstring TestExecutableFolder();
+
+// Build/win32/Porvan.exe, next to the tests folder.
+std::wstring PorvanExePath();
+
+// Polls for a top-level window of the class and title (either may be null) for up to `ms`.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms);
+
+}  // namespace porvan::testing
