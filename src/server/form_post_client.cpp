@@ -1,0 +1,89 @@
+// TFormPostClient: posts "name=value" lines as an HTTP/1.0 form and returns the reply body.
+#include "server/form_post_client.h"
+
+#include "server/form_encoding.h"
+#include "server/reply.h"
+#include "server/reply_head.h"
+#include "server/reply_reader.h"
+#include "server/request_head.h"
+#include "server/url_parts.h"
+
+namespace porvan {
+
+namespace {
+
+TExchangeStatus ConnectStatus(TNetStatus status) {
+  return status == TNetStatus::TimedOut ? TExchangeStatus::ConnectTimedOut
+                                        : TExchangeStatus::ConnectFailed;
+}
+
+TExchangeStatus SendStatus(TNetStatus status) {
+  return status == TNetStatus::TimedOut ? TExchangeStatus::TimedOut : TExchangeStatus::SendFailed;
+}
+
+void StoreCookies(const TReplyHead& head, const TUrlParts& url, TCookieStore& cookies) {
+  const auto now = std::chrono::system_clock::now();
+  for (const std::string& value : head.FindAll("Set-Cookie")) {
+    cookies.StoreSetCookie(value, url.Host, url.Path, now);
+  }
+  for (const std::string& value : head.FindAll("Set-Cookie2")) {
+    cookies.StoreSetCookie2(value, url.Host, url.Path, now);
+  }
+}
+
+}  // namespace
+
+TPostResult TFormPostClient::PostForm(const std::string& url,
+                                      const std::vector<std::string>& lines) {
+  kept_.reset();
+  TPostResult result;
+  const TSplitUrl split = SplitUrl(url);
+  if (split.Status != TUrlStatus::Ok) {
+    result.Status = TExchangeStatus::BadUrl;
+    return result;
+  }
+  const TUrlParts& parts = split.Parts;
+  const std::string body = BuildFormBody(lines);
+  cookies_.DropExpired(std::chrono::system_clock::now());
+  const std::string head =
+      BuildPostHead(parts, body.size(), UserAgent,
+                    cookies_.CookieHeader(parts.Host, parts.Path + parts.Document));
+
+  TConnectResult connection =
+      sockets_.Connect(parts.ConnectHost(), parts.ConnectPort(), ConnectTimeLimit);
+  if (connection.Status != TNetStatus::Ok) {
+    result.Status = ConnectStatus(connection.Status);
+    return result;
+  }
+  ISocket& socket = *connection.Socket;
+  // The head goes in one send and the body in a second one.
+  for (const std::string* part : {&head, &body}) {
+    if (part->empty()) {
+      continue;
+    }
+    if (const TNetStatus sent = socket.SendAll(*part, SilenceTimeLimit); sent != TNetStatus::Ok) {
+      result.Status = SendStatus(sent);
+      return result;
+    }
+  }
+
+  TReplyReader reader(socket, SilenceTimeLimit);
+  TReply reply;
+  result.Status = ReceiveReply(reader, ErrorBodyWait, reply);
+  if (!reply.HeadComplete) {
+    return result;
+  }
+  result.HttpStatus = reply.Head.Status;
+  StoreCookies(reply.Head, parts, cookies_);
+  if (result.Ok()) {
+    result.Body = std::move(reply.Body);
+  }
+  const bool replyHandled = result.Ok() || result.Status == TExchangeStatus::Redirect ||
+                            result.Status == TExchangeStatus::HttpError;
+  if (replyHandled && !reader.PeerClosed() && AsksKeepAlive(reply.Head)) {
+    kept_ = std::move(connection.Socket);
+  }
+  return result;
+}
+
+}  // namespace porvan

@@ -1,0 +1,44 @@
+// TFormPostClient: posts "name=value" lines as an HTTP/1.0 form and returns the reply body.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/socket.h"
+#include "server/cookie_store.h"
+#include "server/exchange_status.h"
+
+namespace porvan {
+
+struct TPostResult {
+  TExchangeStatus Status = TExchangeStatus::Ok;
+  int HttpStatus = -1;  // the reply's status code, -1 when no status line arrived
+  std::string Body;     // empty unless Status is Ok
+
+  bool Ok() const { return Status == TExchangeStatus::Ok; }
+};
+
+class TFormPostClient {
+ public:
+  explicit TFormPostClient(ISocketFactory& sockets) : sockets_(sockets) {}
+
+  // Each exchange opens a new connection; one kept after a keep-alive reply is closed first.
+  // Every wait is bounded: a server that accepts and never answers must not freeze the program.
+  TPostResult PostForm(const std::string& url, const std::vector<std::string>& lines);
+
+  std::string UserAgent;
+  std::chrono::milliseconds ConnectTimeLimit{30000};
+  std::chrono::milliseconds SilenceTimeLimit{60000};  // the longest wait for a byte
+  std::chrono::milliseconds ErrorBodyWait{2000};      // each wait while a failed reply is drained
+
+  const TCookieStore& Cookies() const { return cookies_; }
+
+ private:
+  ISocketFactory& sockets_;
+  std::unique_ptr<ISocket> kept_;  // the connection of a keep-alive reply, until the next post
+  TCookieStore cookies_;
+};
+
+}  // namespace porvan

@@ -1,0 +1,26 @@
+// Byte rules shared by the exchange: blanks (codes 0-32), trimming, case-blind ASCII comparison.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace porvan {
+
+inline bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+
+// Removes bytes 0-32 from both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+// ASCII letters compared without case; other bytes as they are.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+std::string LowerAscii(std::string_view text);
+
+// A decimal number: an optional "-" and one or more digits, nothing else. Values beyond the
+// range of int64 are clamped to it, so a huge length still counts as huge.
+std::optional<std::int64_t> ParseDecimal(std::string_view text);
+
+}  // namespace porvan

@@ -1,0 +1,115 @@
+// The parts of a server URL that one exchange needs: where to connect and what to ask for.
+#include "server/url_parts.h"
+
+#include <algorithm>
+
+#include "server/text_bytes.h"
+
+namespace porvan {
+
+namespace {
+
+bool HasControlCharacter(std::string_view url) {
+  return std::any_of(url.begin(), url.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 32 || byte == 127;
+  });
+}
+
+bool IsValidPort(std::string_view port) {
+  const auto number = ParseDecimal(port);
+  return number && port.front() != '-' && *number >= 1 && *number <= 65535;
+}
+
+// Splits "host", "host:port", "[v6]" or "[v6]:port"; false for an unclosed bracket.
+bool SplitHostPort(std::string_view hostPort, TUrlParts& parts) {
+  std::size_t hostEnd = hostPort.size();
+  if (!hostPort.empty() && hostPort.front() == '[') {
+    const std::size_t close = hostPort.find(']');
+    if (close == std::string_view::npos) {
+      return false;
+    }
+    hostEnd = close + 1;
+    if (hostEnd < hostPort.size() && hostPort[hostEnd] != ':') {
+      return false;
+    }
+  } else {
+    hostEnd = std::min(hostPort.find(':'), hostPort.size());
+  }
+  parts.Host = std::string(hostPort.substr(0, hostEnd));
+  if (hostEnd < hostPort.size()) {
+    parts.Port = std::string(hostPort.substr(hostEnd + 1));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string TUrlParts::ConnectHost() const {
+  if (Host.size() >= 2 && Host.front() == '[' && Host.back() == ']') {
+    return Host.substr(1, Host.size() - 2);
+  }
+  return Host;
+}
+
+std::string TUrlParts::ConnectPort() const {
+  return std::to_string(ParseDecimal(Port).value_or(0));
+}
+
+TSplitUrl SplitUrl(std::string_view url) {
+  TSplitUrl result;
+  if (HasControlCharacter(url)) {
+    result.Status = TUrlStatus::ControlCharacter;
+    return result;
+  }
+  const std::size_t schemeEnd = url.find("://");
+  if (schemeEnd == std::string_view::npos) {
+    result.Status = TUrlStatus::NoScheme;
+    return result;
+  }
+  TUrlParts& parts = result.Parts;
+  parts.Scheme = std::string(url.substr(0, schemeEnd));
+  std::string_view rest = url.substr(schemeEnd + 3);
+  rest = rest.substr(0, rest.find('#'));
+
+  // The authority ends at the path, or at a query written straight after the host.
+  const std::size_t authorityEnd = std::min(rest.find_first_of("/?"), rest.size());
+  std::string_view authority = rest.substr(0, authorityEnd);
+  std::string_view target = rest.substr(authorityEnd);
+  if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
+    authority.remove_prefix(at + 1);
+  }
+  if (!SplitHostPort(authority, parts) || parts.Host.empty() || parts.Host == "[]") {
+    result.Status = TUrlStatus::BadHost;
+    return result;
+  }
+
+  const bool http = EqualsNoCase(parts.Scheme, "http");
+  if (EqualsNoCase(parts.Scheme, "https")) {
+    result.Status = TUrlStatus::SecureScheme;
+  } else if (!http && parts.Port.empty()) {
+    result.Status = TUrlStatus::SchemeWithoutPort;
+  } else if (parts.Port.empty()) {
+    parts.Port = "80";
+  } else if (!IsValidPort(parts.Port)) {
+    result.Status = TUrlStatus::BadPort;
+  }
+  if (result.Status != TUrlStatus::Ok) {
+    return result;
+  }
+
+  const std::size_t queryStart = std::min(target.find('?'), target.size());
+  parts.Query = std::string(target.substr(queryStart));
+  const std::string_view beforeQuery = target.substr(0, queryStart);
+  const std::size_t lastSlash = beforeQuery.rfind('/');
+  if (lastSlash == std::string_view::npos) {
+    parts.Path = "/";
+    parts.Document = std::string(beforeQuery);
+  } else {
+    parts.Path = std::string(beforeQuery.substr(0, lastSlash + 1));
+    parts.Document = std::string(beforeQuery.substr(lastSlash + 1));
+  }
+  return result;
+}
+
+}  // namespace porvan

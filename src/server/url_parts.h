@@ -1,0 +1,45 @@
+// The parts of a server URL that one exchange needs: where to connect and what to ask for.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace porvan {
+
+enum class TUrlStatus {
+  Ok,
+  NoScheme,           // no "://"
+  SecureScheme,       // "https": no secure transport is configured
+  SchemeWithoutPort,  // neither "http" nor a named port
+  BadHost,            // empty host, or an unclosed "[" of an IPv6 literal
+  BadPort,            // a port that is not a decimal number from 1 to 65535
+  ControlCharacter,   // a byte below 32 or 127, which would split the request head
+};
+
+struct TUrlParts {
+  std::string Scheme;
+  std::string Host;      // as written, brackets of an IPv6 literal included
+  std::string Port;      // as written; "80" when the URL names none
+  std::string Path;      // "/" up to and including the last "/" before the query
+  std::string Document;  // after the path, up to the "?"
+  std::string Query;     // from the "?" on, "?" included; the fragment is dropped
+
+  // The request target: path, document and query exactly as written.
+  std::string Target() const { return Path + Document + Query; }
+  // The value of the "Host" header: the port is added unless its text is exactly "80".
+  std::string HostHeader() const { return Port == "80" ? Host : Host + ":" + Port; }
+  // The host for the resolver: an IPv6 literal without its brackets.
+  std::string ConnectHost() const;
+  // The port as a plain decimal number for the resolver ("080" gives "80").
+  std::string ConnectPort() const;
+};
+
+struct TSplitUrl {
+  TUrlStatus Status = TUrlStatus::Ok;
+  TUrlParts Parts;
+};
+
+// The user name and password of "user:password@" are dropped; the scheme is compared without case.
+TSplitUrl SplitUrl(std::string_view url);
+
+}  // namespace porvan
