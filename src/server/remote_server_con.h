@@ -1,0 +1,61 @@
+// TRemoteServerCon: the client of the access-control server script, its five request kinds.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "server/form_post_client.h"
+
+namespace porvan {
+
+class IMessageBox;
+
+// A version reply that is neither "OK" nor names an installer gives no answer, which the caller
+// must be able to tell from "current" and from "update at UpdateURL".
+enum class TVersionCheck { Current, UpdateAvailable, NoAnswer };
+
+class TRemoteServerCon {
+ public:
+  // Takes the server URL from SysVar once; a later change of the setting does not reach it.
+  explicit TRemoteServerCon(TPlatform& platform);
+
+  // The reply body, or empty text when the exchange failed; a non-empty body becomes LastReply.
+  std::string PostRequest(const std::vector<std::string>& lines);
+
+  // The client's address as the server sees it: the whole reply, unchanged.
+  std::string GetClientIP();
+
+  // Mode "open_request" or "close_request", protocol "FTP" or "SSH"; true when the server's first
+  // field is exactly "SUCCESS".
+  bool AccessRequest(const std::string& domain, const std::string& protocol,
+                     const std::string& mode);
+  // On false these show LastMessage in the plain notice.
+  bool OpenFTP(const std::string& domain);
+  bool OpenSSH(const std::string& domain);
+  // These show nothing.
+  bool CloseFTP(const std::string& domain);
+  bool CloseSSH(const std::string& domain);
+
+  // UpdateAvailable sets UpdateURL; Current and NoAnswer leave it as it was.
+  TVersionCheck CheckVersion(const std::string& version);
+
+  // False sets LastMessage from the server's reason; true leaves it as it was.
+  bool IsValidDomain(const std::string& domain);
+
+  TFormPostClient HttpClient;
+  std::string ServerURL;
+  bool LastSucceeded = false;
+  std::string LastMessage;  // the server's message, "_" turned into blanks
+  std::string AccessField3;
+  std::string AccessField4;
+  std::string UpdateURL;
+  std::string LastReply;
+
+ private:
+  bool OpenAccess(const std::string& domain, const std::string& protocol);
+
+  IMessageBox& messages_;
+};
+
+}  // namespace porvan

@@ -1,0 +1,302 @@
+// TRemoteServerCon against a loopback server: the form of each request kind and the judging of
+// each reply, the notice of a refused open, and the third outcome of the version check.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/message_box.h"
+#include "server/remote_server_con.h"
+#include "settings/notice.h"
+#include "settings/sys_var.h"
+#include "support/fake_platform.h"
+#include "support/loopback_server.h"
+
+namespace porvan {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::TFakePlatform;
+using testing::TLoopbackServer;
+using testing::TServerAct;
+using testing::TServerTurn;
+
+// The body of a reply that ends when the server closes; empty for a failed exchange.
+struct TScript {
+  std::string Body;
+  bool Fails = false;
+};
+
+std::string BodyOf(const std::string& request) {
+  const std::size_t headEnd = request.find("\r\n\r\n");
+  return headEnd == std::string::npos ? std::string() : request.substr(headEnd + 4);
+}
+
+class RemoteServerConTest : public ::testing::Test {
+ protected:
+  ~RemoteServerConTest() override { SysVar.reset(); }
+
+  // Starts a server answering `script` once and a connection whose ServerURL points at it.
+  std::unique_ptr<TRemoteServerCon> Connect(const TScript& script) {
+    const TServerTurn turn = script.Fails ? TServerTurn{"", TServerAct::CloseUnanswered}
+                                          : TServerTurn{"HTTP/1.0 200 OK\r\n\r\n" + script.Body};
+    server = std::make_unique<TLoopbackServer>(std::vector<TServerTurn>{turn});
+    fake.Files.Files[fake.SettingsPath()] =
+        "[config]\r\nServerURL=" + server->Url("/porvandaemon/communication.php") + "\r\n";
+    SysVar = std::make_unique<TSysVar>(fake.Platform);
+    auto con = std::make_unique<TRemoteServerCon>(fake.Platform);
+    con->HttpClient.SilenceTimeLimit = 2000ms;
+    return con;
+  }
+
+  std::string SentBody() const {
+    EXPECT_TRUE(server->WaitUntilServed(5000ms));
+    const auto requests = server->Requests();
+    return requests.size() == 1 ? BodyOf(requests[0]) : "(no single request)";
+  }
+
+  std::vector<std::string> ShownTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : fake.Messages.Shown) {
+      EXPECT_EQ(box.Caption, ApplicationTitle());
+      EXPECT_EQ(box.Flags, mb::kOk);
+      texts.push_back(box.Text);
+    }
+    return texts;
+  }
+
+  TFakePlatform fake;
+  std::unique_ptr<TLoopbackServer> server;
+};
+
+const std::string kOpenFtp = "mode=open_request&protocol=FTP&query=example.com&";
+
+TEST_F(RemoteServerConTest, JudgesAccessReplies) {
+  using Call = std::function<bool(TRemoteServerCon&)>;
+  const Call openFtp = [](TRemoteServerCon& c) { return c.OpenFTP("example.com"); };
+  struct {
+    const char* name;
+    Call call;
+    TScript reply;
+    bool result;
+    std::string message;
+    std::string field3;
+    std::string field4;
+    std::string sent;
+    std::vector<std::string> shown;
+  } const cases[] = {
+      {"opened",
+       openFtp,
+       {"SUCCESS:Access_opened:a:b"},
+       true,
+       "Access opened",
+       "a",
+       "b",
+       kOpenFtp,
+       {}},
+      {"refused open shows the message",
+       [](TRemoteServerCon& c) { return c.OpenSSH("example.com"); },
+       {"FAIL:Not_registered"},
+       false,
+       "Not registered",
+       "",
+       "",
+       "mode=open_request&protocol=SSH&query=example.com&",
+       {"Not registered"}},
+      {"refused close shows nothing",
+       [](TRemoteServerCon& c) { return c.CloseFTP("example.com"); },
+       {"FAIL:Not_registered"},
+       false,
+       "Not registered",
+       "",
+       "",
+       "mode=close_request&protocol=FTP&query=example.com&",
+       {}},
+      {"case-sensitive SUCCESS",
+       [](TRemoteServerCon& c) { return c.CloseSSH("example.com"); },
+       {"success:x:y:z"},
+       false,
+       "x",
+       "",
+       "",
+       "mode=close_request&protocol=SSH&query=example.com&",
+       {}},
+      {"blanks around delimiters",
+       openFtp,
+       {"SUCCESS : x : y : z"},
+       true,
+       "x",
+       "y",
+       "z",
+       kOpenFtp,
+       {}},
+      {"blank ends the message",
+       openFtp,
+       {"FAIL:Not registered"},
+       false,
+       "Not",
+       "",
+       "",
+       kOpenFtp,
+       {"Not"}},
+      {"empty message", openFtp, {"SUCCESS::a:b"}, true, "", "a", "b", kOpenFtp, {}},
+      {"trailing CR LF",
+       openFtp,
+       {"SUCCESS:Access_opened:a:b\r\n"},
+       true,
+       "Access opened",
+       "a",
+       "b",
+       kOpenFtp,
+       {}},
+      {"SUCCESS alone", openFtp, {"SUCCESS"}, true, "", "", "", kOpenFtp, {}},
+      {"FAIL alone", openFtp, {"FAIL"}, false, "", "", "", kOpenFtp, {""}},
+      {"Korean message",
+       openFtp,
+       {"FAIL:\xB5\xEE\xB7\xCF_\xBE\xC8\xB5\xCA"},
+       false,
+       "\xB5\xEE\xB7\xCF \xBE\xC8\xB5\xCA",
+       "",
+       "",
+       kOpenFtp,
+       {"\xB5\xEE\xB7\xCF \xBE\xC8\xB5\xCA"}},
+      {"failed exchange on open shows an empty box",
+       openFtp,
+       {"", true},
+       false,
+       "",
+       "",
+       "",
+       kOpenFtp,
+       {""}},
+      {"failed exchange on close is silent",
+       [](TRemoteServerCon& c) { return c.CloseSSH("example.com"); },
+       {"", true},
+       false,
+       "",
+       "",
+       "",
+       "mode=close_request&protocol=SSH&query=example.com&",
+       {}},
+      {"domain with a blank",
+       [](TRemoteServerCon& c) { return c.OpenFTP("my domain"); },
+       {"SUCCESS:x"},
+       true,
+       "x",
+       "",
+       "",
+       "mode=open_request&protocol=FTP&query=my%20domain&",
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.Messages.Shown.clear();
+    auto con = Connect(c.reply);
+    EXPECT_EQ(c.call(*con), c.result);
+    EXPECT_EQ(con->LastSucceeded, c.result);
+    EXPECT_EQ(con->LastMessage, c.message);
+    EXPECT_EQ(con->AccessField3, c.field3);
+    EXPECT_EQ(con->AccessField4, c.field4);
+    EXPECT_EQ(SentBody(), c.sent);
+    EXPECT_EQ(ShownTexts(), c.shown);
+  }
+}
+
+TEST_F(RemoteServerConTest, AnAccessRequestClearsWhatTheLastOneLeft) {
+  auto con = Connect({"FAIL:No_way"});
+  con->LastSucceeded = true;
+  con->AccessField3 = "old3";
+  con->AccessField4 = "old4";
+  con->LastMessage = "old";
+  EXPECT_FALSE(con->CloseFTP("example.com"));
+  EXPECT_FALSE(con->LastSucceeded);
+  EXPECT_EQ(con->LastMessage, "No way");
+  EXPECT_EQ(con->AccessField3 + con->AccessField4, "");
+}
+
+TEST_F(RemoteServerConTest, ChecksTheVersion) {
+  struct {
+    const char* name;
+    TScript reply;
+    TVersionCheck result;
+    std::string updateUrl;
+  } const cases[] = {
+      {"current", {"OK"}, TVersionCheck::Current, "unchanged"},
+      {"new with notes", {"NEW|setup.exe|notes"}, TVersionCheck::UpdateAvailable, "setup.exe"},
+      {"new", {"NEW|setup.exe"}, TVersionCheck::UpdateAvailable, "setup.exe"},
+      {"new after a blank", {"NEW| setup.exe"}, TVersionCheck::UpdateAvailable, "setup.exe"},
+      {"blank ends the URL", {"NEW|my setup.exe"}, TVersionCheck::UpdateAvailable, "my"},
+      {"URL keeps its colons",
+       {"NEW|http://127.0.0.1:8/a_b/setup.exe"},
+       TVersionCheck::UpdateAvailable,
+       "http://127.0.0.1:8/a_b/setup.exe"},
+      {"ok in lower case", {"ok"}, TVersionCheck::NoAnswer, "unchanged"},
+      {"OK with a line break", {"OK\r\n"}, TVersionCheck::NoAnswer, "unchanged"},
+      {"empty second field", {"NEW|"}, TVersionCheck::NoAnswer, "unchanged"},
+      {"failed exchange", {"", true}, TVersionCheck::NoAnswer, "unchanged"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto con = Connect(c.reply);
+    con->UpdateURL = "unchanged";
+    EXPECT_EQ(con->CheckVersion("1.5.0.0"), c.result);
+    EXPECT_EQ(con->UpdateURL, c.updateUrl);
+    EXPECT_EQ(SentBody(), "mode=check_version&version=1.5.0.0");
+  }
+}
+
+TEST_F(RemoteServerConTest, ChecksTheDomain) {
+  struct {
+    const char* name;
+    TScript reply;
+    bool result;
+    std::string message;
+  } const cases[] = {
+      {"accepted", {"OK"}, true, "before"},
+      {"unknown", {"NO:Unknown_domain"}, false, "Unknown domain"},
+      {"no reason", {"NO"}, false, ""},
+      {"ok in lower case", {"ok"}, false, ""},
+      {"failed exchange", {"", true}, false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto con = Connect(c.reply);
+    con->LastMessage = "before";
+    EXPECT_EQ(con->IsValidDomain("example.com"), c.result);
+    EXPECT_EQ(con->LastMessage, c.message);
+    EXPECT_EQ(SentBody(), "mode=is_valid_domain&domain=example.com");
+    EXPECT_TRUE(fake.Messages.Shown.empty());
+  }
+}
+
+TEST_F(RemoteServerConTest, ReturnsTheClientAddressUnchanged) {
+  auto con = Connect({"203.0.113.5\n"});
+  EXPECT_EQ(con->GetClientIP(), "203.0.113.5\n");
+  EXPECT_EQ(con->LastReply, "203.0.113.5\n");
+  const auto requests = server->Requests();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_NE(requests[0].find("\r\nContent-Length: 18\r\n"), std::string::npos);
+  EXPECT_EQ(BodyOf(requests[0]), "mode=get_client_ip");
+}
+
+TEST_F(RemoteServerConTest, AnEmptyReplyKeepsTheLastReply) {
+  for (const TScript& reply : {TScript{""}, TScript{"", true}}) {
+    SCOPED_TRACE(reply.Fails ? "failed" : "empty body");
+    auto con = Connect(reply);
+    con->LastReply = "earlier";
+    EXPECT_EQ(con->GetClientIP(), "");
+    EXPECT_EQ(con->LastReply, "earlier");
+  }
+}
+
+TEST_F(RemoteServerConTest, TakesTheServerUrlOnceAtCreation) {
+  auto con = Connect({"x"});
+  const std::string url = con->ServerURL;
+  EXPECT_EQ(url, server->Url("/porvandaemon/communication.php"));
+  EXPECT_EQ(con->HttpClient.UserAgent, "Vindra Porvan Client");
+  SysVar->WriteConfig("ServerURL", "http://127.0.0.1:1/other");
+  EXPECT_EQ(con->ServerURL, url);
+}
+
+}  // namespace
+}  // namespace porvan
