@@ -1,0 +1,116 @@
+; The Porvan client's installer: a per-user install that closes a running client first and keeps
+; the user's settings. Built by CMake with makensis; the version comes from cmake/version.cmake.
+Unicode true
+Target amd64-unicode
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!ifndef PORVAN_VERSION | PORVAN_EXE | PORVAN_HISTORY | OUTFILE
+  !error "makensis needs -DPORVAN_VERSION, -DPORVAN_EXE, -DPORVAN_HISTORY and -DOUTFILE"
+!endif
+
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+
+!define PRODUCT "Porvan"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Porvan"
+!define WM_APP_QUIT 0x8083
+!define SYNCHRONIZE 0x00100000
+; How long a running client may take to close its open access and end.
+!define CLOSE_WAIT_MS 20000
+
+Name "Porvan 접근통제 시스템"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Porvan"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+VIProductVersion "${PORVAN_VERSION}"
+VIAddVersionKey /LANG=1042 "ProductName" "Porvan 접근통제 시스템"
+VIAddVersionKey /LANG=1042 "FileVersion" "${PORVAN_VERSION}"
+VIAddVersionKey /LANG=1042 "FileDescription" "Porvan 접근통제 시스템 설치"
+VIAddVersionKey /LANG=1042 "LegalCopyright" "Porvan"
+
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Korean"
+
+LangString ClientStillRunning 1042 "실행 중인 Porvan 접근통제 시스템이 종료되지 않았습니다.$\r$\n프로그램을 직접 종료한 후 [다시 시도]를 누르십시오."
+LangString RemoveSettings 1042 "설정 파일(Porvan.ini)도 삭제하시겠습니까?"
+
+; Asks a running client to end the way an update needs: WM_APP_QUIT makes it close open access
+; without a question. While the update alert is up only the alert is asked (its quit result
+; closes the main window); otherwise the main window. Then waits for the process to end.
+!macro CLOSE_RUNNING_CLIENT UN
+Function ${UN}CloseRunningClient
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  FindWindow $0 "TfmUpdateAlert"
+  ${If} $0 == 0
+    FindWindow $0 "TfmMain"
+  ${EndIf}
+  ${If} $0 != 0
+    StrCpy $1 0
+    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
+    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
+    System::Call 'user32::PostMessageW(p r0, i ${WM_APP_QUIT}, p 0, p 0) i'
+    ${If} $2 != 0
+      wait:
+      System::Call 'kernel32::WaitForSingleObject(p r2, i ${CLOSE_WAIT_MS}) i .r3'
+      ${If} $3 != 0
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ClientStillRunning)" /SD IDCANCEL IDRETRY wait
+        System::Call 'kernel32::CloseHandle(p r2)'
+        Abort
+      ${EndIf}
+      System::Call 'kernel32::CloseHandle(p r2)'
+    ${EndIf}
+  ${EndIf}
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+!macroend
+!insertmacro CLOSE_RUNNING_CLIENT ""
+!insertmacro CLOSE_RUNNING_CLIENT "un."
+
+Section "Porvan" SecMain
+  Call CloseRunningClient
+  SetOutPath "$INSTDIR"
+  ; Porvan.ini is never shipped nor touched: an update keeps the user's settings as they are.
+  File "/oname=Porvan.exe" "${PORVAN_EXE}"
+  File "/oname=history.txt" "${PORVAN_HISTORY}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+
+  CreateDirectory "$SMPROGRAMS\Porvan"
+  CreateShortcut "$SMPROGRAMS\Porvan\Porvan 접근통제 시스템.lnk" "$INSTDIR\Porvan.exe" "" "$INSTDIR\Porvan.exe" 0
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Porvan 접근통제 시스템"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${PORVAN_VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Porvan.exe"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+  Call un.CloseRunningClient
+  Delete "$INSTDIR\Porvan.exe"
+  Delete "$INSTDIR\history.txt"
+  Delete "$SMPROGRAMS\Porvan\Porvan 접근통제 시스템.lnk"
+  RMDir "$SMPROGRAMS\Porvan"
+  ; The settings stay unless the user asks otherwise; a silent uninstall keeps them.
+  MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "$(RemoveSettings)" /SD IDNO IDNO keep_settings
+    Delete "$INSTDIR\Porvan.ini"
+  keep_settings:
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
