@@ -12,41 +12,6 @@ namespace {
 
 using testing::TTempFolder;
 
-class TProcess {
- public:
-  TProcess(const std::wstring& exe, const std::wstring& folder) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.c_str(), &startup, &info_) != 0;
-  }
-  TProcess(const TProcess&) = delete;
-  TProcess& operator=(const TProcess&) = delete;
-  ~TProcess() {
-    if (started_) {
-      if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(info_.hProcess, 99);
-      }
-      CloseHandle(info_.hThread);
-      CloseHandle(info_.hProcess);
-    }
-  }
-  bool Started() const { return started_; }
-  DWORD Id() const { return info_.dwProcessId; }
-  // The exit code, or STILL_ACTIVE when it did not end within `ms`.
-  DWORD WaitForExit(DWORD ms) {
-    WaitForSingleObject(info_.hProcess, ms);
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(info_.hProcess, &code);
-    return code;
-  }
-
- private:
-  PROCESS_INFORMATION info_{};
-  bool started_ = false;
-};
-
 // A copy of Porvan.exe in a folder of its own, so its settings file is a fresh one.
 struct TPorvanCopy {
   TTempFolder folder{L"porvan-exe"};
@@ -56,7 +21,7 @@ struct TPorvanCopy {
 
 TEST(PorvanExeTest, AFirstRunWritesTheProgramDefaults) {
   TPorvanCopy copy;
-  TProcess porvan(copy.exe, copy.folder.Path());
+  testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
   ASSERT_TRUE(porvan.Started());
   HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
   ASSERT_NE(window, nullptr);
@@ -73,7 +38,7 @@ TEST(PorvanExeTest, AnUnwritableSettingsFileEndsTheProgramWithAnErrorBox) {
   TPorvanCopy copy;
   // A folder in the way of the settings file: it can be neither read nor replaced.
   ASSERT_TRUE(CreateDirectoryW((copy.folder.Path() + L"Porvan.ini").c_str(), nullptr));
-  TProcess porvan(copy.exe, copy.folder.Path());
+  testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
   ASSERT_TRUE(porvan.Started());
   HWND box = testing::WaitForWindow(L"#32770", Wide(ApplicationTitle()).c_str(), 20000);
   ASSERT_NE(box, nullptr);

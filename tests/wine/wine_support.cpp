@@ -66,6 +66,37 @@ std::wstring PorvanExePath() {
   return TestExecutableFolder() + L"..\\Porvan.exe";
 }
 
+TProcess::TProcess(const std::wstring& exe, const std::wstring& arguments,
+                   const std::wstring& folder) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.empty() ? nullptr : folder.c_str(), &startup, &info_) != 0;
+}
+
+TProcess::~TProcess() {
+  if (started_) {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(info_.hProcess, 99);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+}
+
+DWORD TProcess::WaitForExit(DWORD ms) {
+  WaitForSingleObject(info_.hProcess, ms);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments, DWORD ms) {
+  TProcess process(exe, arguments, L"");
+  return process.Started() ? process.WaitForExit(ms) : STILL_ACTIVE;
+}
+
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms) {
   for (DWORD waited = 0; waited < ms; waited += 50) {
     if (HWND window = FindWindowW(className, title)) {

@@ -29,6 +29,26 @@ std::wstring TestExecutableFolder();
 // Build/win32/Porvan.exe, next to the tests folder.
 std::wstring PorvanExePath();
 
+// A started process, ended by force if it is still running when the test ends.
+class TProcess {
+ public:
+  // `arguments` follow the quoted program path on the command line.
+  TProcess(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder);
+  TProcess(const TProcess&) = delete;
+  TProcess& operator=(const TProcess&) = delete;
+  ~TProcess();
+  bool Started() const { return started_; }
+  // The exit code, or STILL_ACTIVE when it did not end within `ms`.
+  DWORD WaitForExit(DWORD ms);
+
+ private:
+  PROCESS_INFORMATION info_{};
+  bool started_ = false;
+};
+
+// Runs a program to its end (at most `ms`) and gives its exit code.
+DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments, DWORD ms);
+
 // Polls for a top-level window of the class and title (either may be null) for up to `ms`.
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms);
 
