@@ -1,0 +1,71 @@
+// Drives a running Porvan client from outside, as the installer and a tester would:
+//   porvan_control quit                 posts WM_APP_QUIT (to the update alert while it is up,
+//                                       else to the main window) and waits for the process to end
+//   porvan_control click CLASS CAPTION  presses the button with that caption in window CLASS
+//   porvan_control wait CLASS           waits until a window of that class exists
+// Exit code 0 on success, 1 when the window is not found or the process does not end in time.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+constexpr UINT kAppQuit = 0x8083;
+constexpr DWORD kWaitMs = 30000;
+
+HWND WaitForWindow(const wchar_t* className) {
+  for (DWORD waited = 0; waited < kWaitMs; waited += 100) {
+    if (HWND window = FindWindowW(className, nullptr)) {
+      return window;
+    }
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+int Quit() {
+  HWND window = FindWindowW(L"TfmUpdateAlert", nullptr);
+  if (window == nullptr) {
+    window = FindWindowW(L"TfmMain", nullptr);
+  }
+  if (window == nullptr) {
+    return 1;
+  }
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  PostMessageW(window, kAppQuit, 0, 0);
+  if (process == nullptr) {
+    return 1;
+  }
+  DWORD result = WaitForSingleObject(process, kWaitMs);
+  CloseHandle(process);
+  return result == WAIT_OBJECT_0 ? 0 : 1;
+}
+
+int Click(const wchar_t* className, const wchar_t* caption) {
+  HWND window = WaitForWindow(className);
+  HWND button = window ? FindWindowExW(window, nullptr, nullptr, caption) : nullptr;
+  if (button == nullptr) {
+    return 1;
+  }
+  // Posted, so a button whose handler runs a long time does not hold this tool.
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"quit") {
+    return Quit();
+  }
+  if (command == L"click" && argc > 3) {
+    return Click(argv[2], argv[3]);
+  }
+  if (command == L"wait" && argc > 2) {
+    return WaitForWindow(argv[2]) ? 0 : 1;
+  }
+  return 2;
+}
