@@ -2,6 +2,7 @@
 #include "server/form_post_client.h"
 
 #include "server/form_encoding.h"
+#include "server/net_status.h"
 #include "server/reply.h"
 #include "server/reply_head.h"
 #include "server/reply_reader.h"
@@ -11,15 +12,6 @@
 namespace porvan {
 
 namespace {
-
-TExchangeStatus ConnectStatus(TNetStatus status) {
-  return status == TNetStatus::TimedOut ? TExchangeStatus::ConnectTimedOut
-                                        : TExchangeStatus::ConnectFailed;
-}
-
-TExchangeStatus SendStatus(TNetStatus status) {
-  return status == TNetStatus::TimedOut ? TExchangeStatus::TimedOut : TExchangeStatus::SendFailed;
-}
 
 void StoreCookies(const TReplyHead& head, const TUrlParts& url, TCookieStore& cookies) {
   const auto now = std::chrono::system_clock::now();
@@ -52,7 +44,7 @@ TPostResult TFormPostClient::PostForm(const std::string& url,
   TConnectResult connection =
       sockets_.Connect(parts.ConnectHost(), parts.ConnectPort(), ConnectTimeLimit);
   if (connection.Status != TNetStatus::Ok) {
-    result.Status = ConnectStatus(connection.Status);
+    result.Status = ConnectFailure(connection.Status);
     return result;
   }
   ISocket& socket = *connection.Socket;
@@ -62,7 +54,7 @@ TPostResult TFormPostClient::PostForm(const std::string& url,
       continue;
     }
     if (const TNetStatus sent = socket.SendAll(*part, SilenceTimeLimit); sent != TNetStatus::Ok) {
-      result.Status = SendStatus(sent);
+      result.Status = SendFailure(sent);
       return result;
     }
   }

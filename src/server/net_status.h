@@ -1,0 +1,18 @@
+// How a failed socket call reads as the end of an exchange.
+#pragma once
+
+#include "platform/socket.h"
+#include "server/exchange_status.h"
+
+namespace porvan {
+
+inline TExchangeStatus ConnectFailure(TNetStatus status) {
+  return status == TNetStatus::TimedOut ? TExchangeStatus::ConnectTimedOut
+                                        : TExchangeStatus::ConnectFailed;
+}
+
+inline TExchangeStatus SendFailure(TNetStatus status) {
+  return status == TNetStatus::TimedOut ? TExchangeStatus::TimedOut : TExchangeStatus::SendFailed;
+}
+
+}  // namespace porvan

@@ -1,0 +1,15 @@
+// Where the download component saves a file: the folder, a "\" and the file's name.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace porvan {
+
+// `saveDir` + "\" + name. The name is the part of `filename` after its last "\" or ":" when
+// `filename` is not blank (codes 0-32 only), else the file-name part of `resolvedURL`. The "\"
+// is inserted even after a folder that ends in one, and nothing else is checked or changed.
+std::string LocalDownloadPath(std::string_view saveDir, std::string_view filename,
+                              std::string_view resolvedURL);
+
+}  // namespace porvan

@@ -1,0 +1,92 @@
+// TNxURLDownload and TCustomURLDownload: fetch one file after following redirects, with events.
+#include "update/nx_url_down.h"
+
+#include "server/text_bytes.h"
+#include "update/local_path.h"
+#include "update/redirect_probe.h"
+
+namespace porvan {
+
+TResolveResult TCustomURLDownload::ResolveRedirects(const std::string& URL) const {
+  TResolveResult result;
+  std::string current = URL;
+  for (int hop = 0;; ++hop) {
+    const TProbeResult probe = ProbeURL(current, sockets_, transfer_, Limits);
+    if (!probe.Answered()) {
+      result.Status = TResolveStatus::ProbeFailed;
+      result.ProbeStatus = probe.Status;
+      result.HttpStatus = probe.HttpStatus;
+      return result;
+    }
+    if (probe.Location.empty()) {
+      result.URL = current;
+      return result;
+    }
+    if (hop == kMaxRedirectHops) {
+      result.Status = TResolveStatus::TooManyRedirects;
+      return result;
+    }
+    current = RedirectTarget(current, probe.Location);
+  }
+}
+
+bool TCustomURLDownload::DownloadToDir(const std::string& SaveDir, const std::string& Filename) {
+  // A handler that runs while the transfer handles window messages may ask for another
+  // download; a nested one would rewrite this one's state and its file under it.
+  if (running_) {
+    return false;
+  }
+  running_ = true;
+  const struct TRunningReset {
+    bool& running;
+    ~TRunningReset() { running = false; }
+  } reset{running_};
+  Started = false;
+  handlerFailed_ = false;
+  const TResolveResult resolved = ResolveRedirects(URL);
+  if (resolved.Status != TResolveStatus::Ok) {
+    return false;
+  }
+  URL = resolved.URL;
+  LocalFileName = LocalDownloadPath(SaveDir, Filename, URL);
+  transfer_.Download(URL, LocalFileName, *this, Limits);
+  return Started && ErrorText.empty() && !handlerFailed_;
+}
+
+template <typename Handler, typename... Args>
+void TCustomURLDownload::Fire(const Handler& handler, Args&&... args) {
+  if (!handler) {
+    return;
+  }
+  try {
+    handler(*this, std::forward<Args>(args)...);
+  } catch (...) {
+    handlerFailed_ = true;
+  }
+}
+
+void TCustomURLDownload::OnStartBinding() {
+  Started = true;
+  Fire(OnStart, URL);
+}
+
+bool TCustomURLDownload::OnProgress(std::uint32_t progress, std::uint32_t progressMax,
+                                    const std::string& statusText) {
+  bool abort = false;
+  Fire(OnProgressStatus, progressMax, progress, statusText, abort);
+  return !abort && !handlerFailed_;
+}
+
+void TCustomURLDownload::OnStopBinding(const std::string& errorText) {
+  ErrorText = errorText;
+  Fire(OnStop);
+}
+
+bool TNxURLDownload::Download() {
+  if (!TrimBlanks(Filename).empty()) {
+    return URLDownload.DownloadToDir(SaveDir, Filename);
+  }
+  return URLDownload.DownloadToDir(SaveDir);
+}
+
+}  // namespace porvan

@@ -1,0 +1,114 @@
+// TNxURLDownload and TCustomURLDownload: fetch one file after following redirects, with events.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/socket.h"
+#include "platform/url_transfer.h"
+#include "server/exchange_status.h"
+
+namespace porvan {
+
+class TCustomURLDownload;
+
+// Handlers bound to an object; an unset one is skipped. Sender is always the
+// TCustomURLDownload, not the component.
+using TOnStartEvent = std::function<void(TCustomURLDownload& Sender, const std::string& URL)>;
+using TOnStopEvent = std::function<void(TCustomURLDownload& Sender)>;
+using TOnProgressEvent =
+    std::function<void(TCustomURLDownload& Sender, std::uint32_t Max, std::uint32_t Position,
+                       const std::string& StatusText, bool& Abort)>;
+
+// A redirect chain longer than this is taken for a loop and ends the download.
+inline constexpr int kMaxRedirectHops = 10;
+
+enum class TResolveStatus { Ok, ProbeFailed, TooManyRedirects };
+
+struct TResolveResult {
+  TResolveStatus Status = TResolveStatus::Ok;
+  std::string URL;  // the final URL when Ok
+  // The failing probe's end and status, for ProbeFailed.
+  TExchangeStatus ProbeStatus = TExchangeStatus::Ok;
+  int HttpStatus = -1;
+};
+
+// The state of one transfer and the receiver of the platform's notifications. The platform's
+// callback object only points at it, so nothing the platform holds can end its life; it lives
+// as long as its component.
+class TCustomURLDownload final : public IUrlTransferEvents {
+ public:
+  TCustomURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer)
+      : sockets_(sockets), transfer_(transfer) {}
+  TCustomURLDownload(const TCustomURLDownload&) = delete;
+  TCustomURLDownload& operator=(const TCustomURLDownload&) = delete;
+
+  std::string URL;  // replaced by the resolved URL when the probes succeed
+  TOnStartEvent OnStart;
+  TOnStopEvent OnStop;
+  TOnProgressEvent OnProgressStatus;
+  std::string LocalFileName;  // set just before the transfer begins
+  bool Started = false;       // cleared when a download begins, set by the start notification
+  std::string ErrorText;      // of the last stop notification
+
+  // Bounds of each probe and of the transfer's waits; members so tests can shorten them.
+  TTransferLimits Limits;
+
+  // Follows "Location" replies with a fresh HEAD probe per hop, at most kMaxRedirectHops.
+  TResolveResult ResolveRedirects(const std::string& URL) const;
+
+  // Resolves URL, saves to LocalDownloadPath(SaveDir, Filename, URL) and gives true when the
+  // transfer started and stopped without an error text and no handler failed. A call made
+  // while a download of this object runs changes nothing and gives false.
+  bool DownloadToDir(const std::string& SaveDir, const std::string& Filename);
+  bool DownloadToDir(const std::string& SaveDir) { return DownloadToDir(SaveDir, std::string()); }
+
+  // The platform's notifications. A handler's exception stops here: it must not unwind
+  // through the platform's frames. It fails the download and ends the transfer.
+  void OnStartBinding() override;
+  bool OnProgress(std::uint32_t progress, std::uint32_t progressMax,
+                  const std::string& statusText) override;
+  void OnStopBinding(const std::string& errorText) override;
+
+  // True from the start of DownloadToDir until it returns.
+  bool Running() const { return running_; }
+
+ private:
+  template <typename Handler, typename... Args>
+  void Fire(const Handler& handler, Args&&... args);
+
+  ISocketFactory& sockets_;
+  IUrlTransfer& transfer_;
+  bool handlerFailed_ = false;
+  bool running_ = false;
+};
+
+// The component callers use: where to save, under which name, and the one operation.
+class TNxURLDownload {
+ public:
+  TNxURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer)
+      : URLDownload(sockets, transfer) {}
+
+  TCustomURLDownload URLDownload;
+  std::string SaveDir;
+  std::string Filename;  // may be empty: the name then comes from the resolved URL
+
+  const std::string& URL() const { return URLDownload.URL; }
+  void SetURL(const std::string& value) { URLDownload.URL = value; }
+  const std::string& LocalFileName() const { return URLDownload.LocalFileName; }
+  const TOnStartEvent& OnStart() const { return URLDownload.OnStart; }
+  void SetOnStart(TOnStartEvent handler) { URLDownload.OnStart = std::move(handler); }
+  const TOnStopEvent& OnStop() const { return URLDownload.OnStop; }
+  void SetOnStop(TOnStopEvent handler) { URLDownload.OnStop = std::move(handler); }
+  const TOnProgressEvent& OnProgressStatus() const { return URLDownload.OnProgressStatus; }
+  void SetOnProgressStatus(TOnProgressEvent handler) {
+    URLDownload.OnProgressStatus = std::move(handler);
+  }
+
+  // Runs on the caller's thread; the events fire during the call. False when a probe failed,
+  // the transfer did not start or stopped with an error text, or a handler failed.
+  bool Download();
+};
+
+}  // namespace porvan

@@ -1,0 +1,107 @@
+// One HEAD probe of the download component, and the rule that joins a redirect to its URL.
+#include "update/redirect_probe.h"
+
+#include "server/net_status.h"
+#include "server/reply_head.h"
+#include "server/reply_reader.h"
+#include "server/text_bytes.h"
+#include "update/url_text.h"
+
+namespace porvan {
+
+namespace {
+
+TProbeResult Judge(const TReplyHead& head) {
+  TProbeResult result;
+  result.HttpStatus = head.Status;
+  switch (JudgeReply(head)) {
+    case TReplyKind::Success:
+      break;
+    case TReplyKind::Redirect:
+      result.Status = TExchangeStatus::Redirect;
+      result.Location = head.Find("Location").value_or("");
+      break;
+    case TReplyKind::Failure:
+      result.Status = TExchangeStatus::HttpError;
+      break;
+  }
+  return result;
+}
+
+TProbeResult Failed(TExchangeStatus status) {
+  TProbeResult result;
+  result.Status = status;
+  return result;
+}
+
+TProbeResult ProbePlain(const TUrlParts& parts, const std::string& referer, ISocketFactory& sockets,
+                        const TTransferLimits& limits) {
+  TConnectResult connection =
+      sockets.Connect(parts.ConnectHost(), parts.ConnectPort(), limits.Connect);
+  if (connection.Status != TNetStatus::Ok) {
+    return Failed(ConnectFailure(connection.Status));
+  }
+  ISocket& socket = *connection.Socket;
+  if (const TNetStatus sent = socket.SendAll(BuildProbeHead(parts, referer), limits.Silence);
+      sent != TNetStatus::Ok) {
+    return Failed(SendFailure(sent));
+  }
+  TReplyReader reader(socket, limits.Silence);
+  TReplyHead head;
+  if (const TExchangeStatus read = ReadReplyHead(reader, head); read != TExchangeStatus::Ok) {
+    return Failed(read);
+  }
+  return Judge(head);
+}
+
+TProbeResult ProbeSecure(const std::string& url, const std::string& referer, IUrlTransfer& transfer,
+                         const TTransferLimits& limits) {
+  const TSecureProbeReply reply = transfer.ProbeSecure(url, referer, limits);
+  if (!reply.Answered) {
+    // The platform's client does not say why; to the download it is all one failure.
+    return Failed(TExchangeStatus::ConnectFailed);
+  }
+  TReplyHead head;
+  head.Status = reply.Status;
+  if (!reply.Location.empty()) {
+    head.Headers.emplace_back("Location", reply.Location);
+  }
+  return Judge(head);
+}
+
+}  // namespace
+
+std::string BuildProbeHead(const TUrlParts& url, const std::string& referer) {
+  std::string head = "HEAD " + url.Target() + " HTTP/1.1\r\n";
+  head += "Host: " + url.HostHeader() + "\r\n";
+  head += "Referer: " + referer + "\r\n";
+  head += "Accept: */*\r\n";
+  head += "Connection: close\r\n";
+  head += "\r\n";
+  return head;
+}
+
+TProbeResult ProbeURL(const std::string& url, ISocketFactory& sockets, IUrlTransfer& transfer,
+                      const TTransferLimits& limits) {
+  const std::string referer = GetURLRoot(url);
+  const TSplitUrl split = SplitUrl(url);
+  switch (split.Status) {
+    case TUrlStatus::Ok:
+      return ProbePlain(split.Parts, referer, sockets, limits);
+    case TUrlStatus::SecureScheme:
+      return ProbeSecure(url, referer, transfer, limits);
+    default:
+      return Failed(TExchangeStatus::BadUrl);
+  }
+}
+
+std::string RedirectTarget(const std::string& url, const std::string& location) {
+  if (EqualsNoCase(std::string_view(location).substr(0, 7), "http://")) {
+    return location;
+  }
+  const std::string_view relative =
+      location.starts_with('/') ? std::string_view(location).substr(1) : location;
+  return GetURLDir(url) + std::string(relative);
+}
+
+}  // namespace porvan

@@ -1,0 +1,46 @@
+// A scripted transfer seam: notifications from a script, every call recorded.
+#include "support/fake_url_transfer.h"
+
+namespace porvan::testing {
+
+void FakeUrlTransfer::Download(const std::string& url, const std::string& path,
+                               IUrlTransferEvents& events, const TTransferLimits& limits) {
+  Downloads.push_back({url, path, limits});
+  TScriptedTransfer transfer;
+  if (!Script.empty()) {
+    transfer = std::move(Script.front());
+    Script.pop_front();
+  }
+  if (!transfer.Begins) {
+    return;
+  }
+  events.OnStartBinding();
+  for (const auto& [position, max] : transfer.Progress) {
+    const bool goOn = events.OnProgress(position, max, url);
+    ProgressAnswers.push_back(goOn);
+    if (AfterProgress) {
+      AfterProgress();
+    }
+    if (!goOn) {
+      events.OnStopBinding("aborted");
+      return;
+    }
+  }
+  if (transfer.Written && files_ != nullptr) {
+    files_->Files[path] = *transfer.Written;
+  }
+  events.OnStopBinding(transfer.StopText);
+}
+
+TSecureProbeReply FakeUrlTransfer::ProbeSecure(const std::string& url, const std::string& referer,
+                                               const TTransferLimits& /*limits*/) {
+  Probes.push_back({url, referer});
+  if (ProbeReplies.empty()) {
+    return {.Answered = true, .Status = 200, .Location = ""};
+  }
+  TSecureProbeReply reply = std::move(ProbeReplies.front());
+  ProbeReplies.pop_front();
+  return reply;
+}
+
+}  // namespace porvan::testing

@@ -1,0 +1,59 @@
+// A scripted transfer seam: notifications from a script, every call recorded.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/url_transfer.h"
+#include "support/fake_platform.h"
+
+namespace porvan::testing {
+
+// One transfer as the platform would run it. An empty script runs a default one: it begins,
+// writes "installer" and stops without an error text.
+struct TScriptedTransfer {
+  bool Begins = true;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> Progress;  // (position, max) each
+  std::optional<std::string> Written = "installer";               // put at the path unless aborted
+  std::string StopText;  // the stop's error text when not aborted
+};
+
+struct TTransferCall {
+  std::string Url;
+  std::string Path;
+  TTransferLimits Limits;
+};
+
+struct TProbeCall {
+  std::string Url;
+  std::string Referer;
+};
+
+class FakeUrlTransfer : public IUrlTransfer {
+ public:
+  explicit FakeUrlTransfer(FakeFileSystem* files = nullptr) : files_(files) {}
+
+  std::deque<TScriptedTransfer> Script;
+  std::deque<TSecureProbeReply> ProbeReplies;  // an empty queue answers 200 without Location
+  // Runs after each progress notification, where the platform would handle window messages.
+  std::function<void()> AfterProgress;
+
+  std::vector<TTransferCall> Downloads;
+  std::vector<TProbeCall> Probes;
+  std::vector<bool> ProgressAnswers;  // what each progress notification answered
+
+  void Download(const std::string& url, const std::string& path, IUrlTransferEvents& events,
+                const TTransferLimits& limits) override;
+  TSecureProbeReply ProbeSecure(const std::string& url, const std::string& referer,
+                                const TTransferLimits& limits) override;
+
+ private:
+  FakeFileSystem* files_;
+};
+
+}  // namespace porvan::testing
