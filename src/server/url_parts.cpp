@@ -102,13 +102,10 @@ TSplitUrl SplitUrl(std::string_view url) {
   parts.Query = std::string(target.substr(queryStart));
   const std::string_view beforeQuery = target.substr(0, queryStart);
   const std::size_t lastSlash = beforeQuery.rfind('/');
-  if (lastSlash == std::string_view::npos) {
-    parts.Path = "/";
-    parts.Document = std::string(beforeQuery);
-  } else {
-    parts.Path = std::string(beforeQuery.substr(0, lastSlash + 1));
-    parts.Document = std::string(beforeQuery.substr(lastSlash + 1));
-  }
+  const std::size_t documentStart = lastSlash == std::string_view::npos ? 0 : lastSlash + 1;
+  parts.Path =
+      documentStart == 0 ? std::string("/") : std::string(beforeQuery.substr(0, documentStart));
+  parts.Document = std::string(beforeQuery.substr(documentStart));
   return result;
 }
 

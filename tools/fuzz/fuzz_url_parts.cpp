@@ -1,0 +1,31 @@
+// Fuzz target: URL parts and the request head built from them, on arbitrary URLs.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "server/request_head.h"
+#include "server/url_parts.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view url(reinterpret_cast<const char*>(data), size);
+  const porvan::TSplitUrl split = porvan::SplitUrl(url);
+  if (split.Status != porvan::TUrlStatus::Ok) {
+    return 0;
+  }
+  const porvan::TUrlParts& parts = split.Parts;
+  if (parts.Target().empty() || parts.Target().front() != '/' || parts.Host.empty() ||
+      parts.ConnectPort() == "0") {
+    std::abort();
+  }
+  // No URL may add a line to the head: exactly the request line, six headers and the empty line.
+  const std::string head = porvan::BuildPostHead(parts, 0, "UA", "");
+  const auto lineEnds = std::count(head.begin(), head.end(), '\n');
+  const auto returns = std::count(head.begin(), head.end(), '\r');
+  if (lineEnds != 8 || returns != 8) {
+    std::abort();
+  }
+  return 0;
+}
