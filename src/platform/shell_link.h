@@ -1,0 +1,37 @@
+// The shell-link seam: writing a shortcut file that starts a program with arguments.
+#pragma once
+
+#include <string>
+
+namespace porvan {
+
+// What the link starts. Texts are CP949.
+struct TShellLinkFields {
+  std::string Target;            // full path of the program
+  std::string WorkingDirectory;  // the folder it starts in
+  std::string Arguments;         // its command line after the program, as it stands
+};
+
+enum class TLinkFailure {
+  None,
+  Unavailable,  // the shell link object or one of its interfaces could not be obtained
+  NotSaved,     // the object was made but the file could not be written
+};
+
+struct TLinkWriteResult {
+  TLinkFailure Failure = TLinkFailure::None;
+  std::string SystemMessage;  // the system's text for the failure, CP949; may be empty
+
+  bool Written() const { return Failure == TLinkFailure::None; }
+};
+
+class IShellLinks {
+ public:
+  virtual ~IShellLinks() = default;
+
+  // Writes (or replaces) the link file at `linkPath`, a full CP949 path. No description, icon,
+  // hot key or show command: the link shows the target's icon and starts it in a normal window.
+  virtual TLinkWriteResult Write(const std::string& linkPath, const TShellLinkFields& link) = 0;
+};
+
+}  // namespace porvan

@@ -1,0 +1,39 @@
+// The shell-folder seam on POSIX systems: the desktop from XDG_DESKTOP_DIR or ~/Desktop.
+#include "posix/posix_shell_folders.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+#include "platform/code_page.h"
+
+namespace porvan {
+
+namespace {
+
+bool IsDirectory(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+}  // namespace
+
+std::string TPosixShellFolders::RegistryShellFolder(const std::string& /*valueName*/) {
+  return {};
+}
+
+std::string TPosixShellFolders::KnownDesktopFolder() {
+  std::string desktop = Environment("XDG_DESKTOP_DIR");
+  if (desktop.empty() && !Environment("HOME").empty()) {
+    desktop = Environment("HOME") + "/Desktop";
+  }
+  // File names here are UTF-8; the system's texts are CP949.
+  return IsDirectory(desktop) ? Utf8ToCp949(desktop + "/") : std::string();
+}
+
+}  // namespace porvan

@@ -1,0 +1,91 @@
+// The shell-link seam on POSIX systems: a desktop entry that starts the target with arguments.
+#include "posix/posix_shell_links.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "platform/code_page.h"
+
+namespace porvan {
+
+namespace {
+
+// One word of an Exec line: quoted, with the characters reserved inside quotes escaped, and
+// "%" doubled since it starts a field code.
+std::string ExecWord(const std::string& utf8) {
+  std::string word = "\"";
+  for (char c : utf8) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') {
+      word += '\\';
+    } else if (c == '%') {
+      word += '%';
+    }
+    word += c;
+  }
+  return word + "\"";
+}
+
+// The file's string values escape every backslash once more.
+std::string StringValue(const std::string& text) {
+  std::string value;
+  for (char c : text) {
+    if (c == '\\') {
+      value += '\\';
+    }
+    value += c;
+  }
+  return value;
+}
+
+// A line break in a value would start a new key of the file.
+std::string SingleLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') {
+      c = ' ';
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string DesktopEntryText(const std::string& name, const TShellLinkFields& link) {
+  std::string exec = ExecWord(Cp949ToUtf8(link.Target));
+  const std::string arguments = Cp949ToUtf8(link.Arguments);
+  for (std::size_t start = 0; start <= arguments.size();) {
+    std::size_t end = arguments.find(' ', start);
+    if (end == std::string::npos) {
+      end = arguments.size();
+    }
+    if (end > start) {
+      exec += " " + ExecWord(arguments.substr(start, end - start));
+    }
+    start = end + 1;
+  }
+  return "[Desktop Entry]\nType=Application\nName=" + SingleLine(Cp949ToUtf8(name)) +
+         "\nExec=" + StringValue(SingleLine(exec)) +
+         "\nPath=" + StringValue(SingleLine(Cp949ToUtf8(link.WorkingDirectory))) + "\n";
+}
+
+TLinkWriteResult TPosixShellLinks::Write(const std::string& linkPath,
+                                         const TShellLinkFields& link) {
+  const std::string path = Cp949ToUtf8(linkPath);
+  std::string name = linkPath.substr(linkPath.find_last_of('/') + 1);
+  if (name.ends_with(".lnk")) {
+    name.resize(name.size() - 4);
+  }
+  {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << DesktopEntryText(name, link);
+    file.close();
+    if (!file) {
+      return {TLinkFailure::NotSaved, {}};
+    }
+  }
+  // Desktops start only launchers their owner may execute.
+  ::chmod(path.c_str(), 0755);
+  return {};
+}
+
+}  // namespace porvan

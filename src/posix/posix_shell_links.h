@@ -1,0 +1,18 @@
+// The shell-link seam on POSIX systems.
+#pragma once
+
+#include "platform/shell_link.h"
+
+namespace porvan {
+
+// Writes a freedesktop.org launcher (a desktop entry) in place of a shell link, under the
+// name it is given.
+class TPosixShellLinks : public IShellLinks {
+ public:
+  TLinkWriteResult Write(const std::string& linkPath, const TShellLinkFields& link) override;
+};
+
+// The launcher's text: the target quoted, each blank-separated argument quoted, in UTF-8.
+std::string DesktopEntryText(const std::string& name, const TShellLinkFields& link);
+
+}  // namespace porvan

@@ -1,0 +1,47 @@
+// GetShellFolder: the registry's shell folders, with the known folder standing in for the desktop.
+#include "settings/shell_folder.h"
+
+#include "platform/shell_folders.h"
+
+namespace porvan {
+
+namespace {
+
+const char* RegistryValueName(TShellFolderKind kind) {
+  switch (kind) {
+    case TShellFolderKind::StartMenu:
+      return "Start Menu";
+    case TShellFolderKind::Desktop:
+      return "Desktop";
+    case TShellFolderKind::Startup:
+      return "Startup";
+    case TShellFolderKind::None:
+      break;
+  }
+  return nullptr;
+}
+
+// A folder already ending in "/" (a POSIX desktop) is left as it is.
+std::string WithTrailingSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') {
+    folder += '\\';
+  }
+  return folder;
+}
+
+}  // namespace
+
+std::string GetShellFolder(IShellFolders& folders, TShellFolderKind kind) {
+  const char* valueName = RegistryValueName(kind);
+  if (valueName == nullptr) {
+    return {};
+  }
+  std::string folder = folders.RegistryShellFolder(valueName);
+  // Newer systems may keep only "User Shell Folders"; the desktop must still be found.
+  if (folder.empty() && kind == TShellFolderKind::Desktop) {
+    folder = folders.KnownDesktopFolder();
+  }
+  return WithTrailingSeparator(std::move(folder));
+}
+
+}  // namespace porvan
