@@ -8,14 +8,10 @@ class IProcessInfo;
 class IVersionResource;
 class IMessageBox;
 class ISocketFactory;
-class INetworkState;
-class IProgramLauncher;
 class IShellFolders;
 class IShellLinks;
 class IOpenFileDialog;
 class IUrlOpener;
-class IUrlTransfer;
-class ITempPath;
 
 struct TPlatform {
   IFileSystem& Files;
@@ -23,14 +19,10 @@ struct TPlatform {
   IVersionResource& Version;
   IMessageBox& Messages;
   ISocketFactory& Sockets;
-  INetworkState& Network;
-  IProgramLauncher& Launcher;
   IShellFolders& ShellFolders;
   IShellLinks& ShellLinks;
   IOpenFileDialog& OpenDialog;
   IUrlOpener& Urls;
-  IUrlTransfer& UrlTransfer;
-  ITempPath& TempPath;
 };
 
 }  // namespace porvan
