@@ -54,7 +54,7 @@ std::unique_ptr<ISocketListener> ListenOnLoopback(TLoopback address) {
   v6.sin6_addr = in6addr_loopback;
   const bool isV4 = address == TLoopback::IPv4;
   auto* bound = isV4 ? reinterpret_cast<sockaddr*>(&v4) : reinterpret_cast<sockaddr*>(&v6);
-  int length = isV4 ? sizeof v4 : sizeof v6;
+  int length = static_cast<int>(isV4 ? sizeof v4 : sizeof v6);
 
   TSocketHandle handle(::socket(isV4 ? AF_INET : AF_INET6, SOCK_STREAM, IPPROTO_TCP));
   if (!handle.Valid() || !SetNonBlocking(handle.Get()) ||

@@ -28,7 +28,7 @@ TNetStatus ConnectOne(SOCKET handle, const addrinfo& address, std::chrono::milli
     return ready;
   }
   int error = 0;
-  int length = sizeof error;
+  int length = static_cast<int>(sizeof error);
   if (::getsockopt(handle, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0 ||
       error != 0) {
     return TNetStatus::Error;
