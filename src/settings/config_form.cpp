@@ -1,0 +1,95 @@
+// TfmConfig: the settings dialog's form logic.
+#include "settings/config_form.h"
+
+#include "platform/code_page.h"
+#include "platform/message_box.h"
+#include "platform/open_file_dialog.h"
+#include "platform/process_info.h"
+#include "server/remote_server_con.h"
+#include "server/text_bytes.h"
+#include "settings/executable_folder.h"
+#include "settings/notice.h"
+#include "settings/shortcut.h"
+#include "settings/sys_var.h"
+#include "settings/write_error.h"
+
+namespace porvan {
+
+TfmConfig::TfmConfig(TPlatform& platform, const TfmConfigControls& controls)
+    : fFTPPath(controls.fFTPPath),
+      fSSHPath(controls.fSSHPath),
+      fUrl(controls.fUrl),
+      fClientType(controls.fClientType),
+      isMinimize(controls.isMinimize),
+      Window(controls.Window),
+      platform_(platform) {}
+
+void TfmConfig::FormActivate() {
+  fFTPPath.SetText(SysVar->GetFTPPath());
+  fSSHPath.SetText(SysVar->GetSSHPath());
+}
+
+void TfmConfig::fPathButtonClick(IEditBox& sender) {
+  const std::optional<std::string> chosen = platform_.OpenDialog.Choose(
+      {Utf8ToCp949("실행파일을 선택하세요"), Utf8ToCp949("실행파일(*.exe)|*.exe"), sender.Text()});
+  if (chosen) {
+    sender.SetText(*chosen);
+  }
+}
+
+void TfmConfig::btnOkClick() {
+  try {
+    SysVar->SetFTPPath(fFTPPath.Text());
+    SysVar->SetSSHPath(fSSHPath.Text());
+  } catch (const TWriteError& error) {
+    ShowErrorReport(platform_.Messages, error.what());
+    return;
+  }
+  Window.SetModalResult(kModalResultOk);
+}
+
+void TfmConfig::btnCancelClick() {
+  Window.SetModalResult(kModalResultCancel);
+}
+
+bool TfmConfig::IsValidDomain(const std::string& domain) {
+  TRemoteServerCon server(platform_);
+  if (!server.IsValidDomain(domain)) {
+    ShowNotice(platform_.Messages, server.LastMessage);
+    return false;
+  }
+  return true;
+}
+
+void TfmConfig::btnMakeShortcutClick() {
+  const std::string domain = fUrl.Text();
+  const std::string clientType = fClientType.SelectedText();
+  const bool minimise = isMinimize.Checked();
+  if (TrimBlanks(domain).empty()) {
+    ShowNotice(platform_.Messages, Utf8ToCp949("도메인을 입력 하세요"));
+    return;
+  }
+  // Checked before the server is asked: such a name could put the link outside the desktop.
+  if (!IsUsableInFileName(domain)) {
+    ShowNotice(platform_.Messages, Utf8ToCp949("도메인에 파일 이름으로 쓸 수 없는 문자가 있습니다 "
+                                               "(\\ / : * ? \" < > | ..)"));
+    return;
+  }
+  if (!IsValidDomain(domain)) {
+    return;
+  }
+  if (platform_.Messages.Show(Utf8ToCp949("바탕화면에 바로가기를 생성 하시겠습니까?"),
+                              Utf8ToCp949("바로가기 생성"),
+                              mb::kYesNo | mb::kIconInformation) != mb::kIdYes) {
+    return;
+  }
+  const std::string executable = platform_.Process.ExecutablePath();
+  if (!CreateShortcut(platform_, TShellFolderKind::Desktop, ShortcutFileName(domain), executable,
+                      ExecutableFolder(executable),
+                      ShortcutArguments(domain, clientType, minimise))) {
+    return;
+  }
+  ShowNotice(platform_.Messages, Utf8ToCp949("바로가기생성 완료"));
+}
+
+}  // namespace porvan

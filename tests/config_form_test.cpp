@@ -1,0 +1,294 @@
+// TfmConfig: the program paths through SysVar, the file-open dialog, and every road of the
+// shortcut button against a loopback server.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/code_page.h"
+#include "platform/message_box.h"
+#include "settings/config_form.h"
+#include "settings/notice.h"
+#include "settings/sys_var.h"
+#include "support/fake_controls.h"
+#include "support/fake_dialog_controls.h"
+#include "support/fake_platform.h"
+#include "support/loopback_server.h"
+
+namespace porvan {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::FakeCheckBox;
+using testing::FakeDialogHost;
+using testing::FakeDropDownList;
+using testing::FakeEditBox;
+using testing::TFakePlatform;
+using testing::TLoopbackServer;
+using testing::TServerTurn;
+
+using TBox = std::tuple<std::string, std::string, unsigned>;  // text, caption, flags
+
+TBox Notice(const char* utf8) {
+  return {Utf8ToCp949(utf8), ApplicationTitle(), mb::kOk};
+}
+TBox ErrorBox(const std::string& text) {
+  return {text, ApplicationTitle(), mb::kOk | mb::kIconError};
+}
+const TBox kQuestion{
+    "\xB9\xD9\xC5\xC1\xC8\xAD\xB8\xE9\xBF\xA1 \xB9\xD9\xB7\xCE\xB0\xA1\xB1\xE2"
+    "\xB8\xA6 \xBB\xFD\xBC\xBA \xC7\xCF\xBD\xC3\xB0\xDA\xBD\xC0\xB4\xCF\xB1\xEE?",
+    "\xB9\xD9\xB7\xCE\xB0\xA1\xB1\xE2 \xBB\xFD\xBC\xBA", 0x44};
+const TBox kDone{"\xB9\xD9\xB7\xCE\xB0\xA1\xB1\xE2\xBB\xFD\xBC\xBA \xBF\xCF\xB7\xE1",
+                 ApplicationTitle(), mb::kOk};
+const TBox kAskForDomain{
+    "\xB5\xB5\xB8\xDE\xC0\xCE\xC0\xBB \xC0\xD4\xB7\xC2 \xC7\xCF\xBC\xBC\xBF\xE4",
+    ApplicationTitle(), mb::kOk};
+const TBox kUnusableName =
+    Notice("도메인에 파일 이름으로 쓸 수 없는 문자가 있습니다 (\\ / : * ? \" < > | ..)");
+
+const std::string kDesktopLink = "C:\\Users\\kim\\Desktop\\Porvan - demo.example.lnk";
+
+std::string BodyOf(const std::string& request) {
+  const std::size_t headEnd = request.find("\r\n\r\n");
+  return headEnd == std::string::npos ? std::string() : request.substr(headEnd + 4);
+}
+
+class ConfigFormTest : public ::testing::Test {
+ protected:
+  ConfigFormTest() { SysVar = std::make_unique<TSysVar>(fake.Platform); }
+  ~ConfigFormTest() override { SysVar.reset(); }
+
+  // The server answers one domain check with `reply`; nothing else may reach it.
+  void ServeDomainCheck(const std::string& reply) {
+    server = std::make_unique<TLoopbackServer>(
+        std::vector<TServerTurn>{{"HTTP/1.0 200 OK\r\n\r\n" + reply}});
+    SysVar->ServerURL = server->Url("/porvandaemon/communication.php");
+  }
+
+  std::vector<TBox> Boxes() const {
+    std::vector<TBox> boxes;
+    for (const auto& box : fake.Messages.Shown) {
+      boxes.emplace_back(box.Text, box.Caption, box.Flags);
+    }
+    return boxes;
+  }
+
+  std::vector<std::string> Links() const {
+    std::vector<std::string> links;
+    for (const auto& link : fake.ShellLinks.Written) {
+      links.push_back(link.Path + "|" + link.Fields.Target + "|" + link.Fields.WorkingDirectory +
+                      "|" + link.Fields.Arguments);
+    }
+    return links;
+  }
+
+  TFakePlatform fake;
+  FakeEditBox ftpPath;
+  FakeEditBox sshPath;
+  FakeEditBox url;
+  FakeDropDownList clientType;
+  FakeCheckBox minimise;
+  FakeDialogHost window;
+  TfmConfig form{fake.Platform, {ftpPath, sshPath, url, clientType, minimise, window}};
+  std::unique_ptr<TLoopbackServer> server;
+};
+
+TEST_F(ConfigFormTest, ShortcutButtonTakesEachRoad) {
+  struct TCase {
+    const char* name;
+    std::string domain = "demo.example";
+    std::string clientType = "SSH";
+    bool minimise = true;
+    std::string reply = "OK";
+    std::deque<int> answers = {mb::kIdYes};
+    TLinkWriteResult linkResult = {};
+    bool registryDesktop = true;
+    std::string knownDesktop = "C:\\Users\\kim\\KnownDesktop";
+    bool asksServer = true;
+    std::string sentDomain = "demo.example";  // as the form encoding puts it on the wire
+    std::vector<TBox> boxes = {kQuestion, kDone};
+    std::vector<std::string> links = {kDesktopLink +
+                                      "|C:\\Porvan\\Porvan.exe|C:\\Porvan|demo.example SSH true"};
+  };
+  const TCase cases[] = {
+      {.name = "SSH, minimised"},
+      {.name = "FTP, not minimised",
+       .clientType = "FTP",
+       .minimise = false,
+       .links = {kDesktopLink + "|C:\\Porvan\\Porvan.exe|C:\\Porvan|demo.example FTP false"}},
+      {.name = "no program to run",
+       .clientType = "\xBD\xC7\xC7\xE0\xBE\xC8\xC7\xD4",  // 실행안함
+       .minimise = false,
+       .links = {kDesktopLink + "|C:\\Porvan\\Porvan.exe|C:\\Porvan|demo.example "
+                                "\xBD\xC7\xC7\xE0\xBE\xC8\xC7\xD4 false"}},
+      {.name = "domain kept as typed, blanks and all",
+       .domain = " a-b.example",
+       .sentDomain = "%20a-b.example",
+       .links = {"C:\\Users\\kim\\Desktop\\Porvan -  a-b.example.lnk|C:\\Porvan\\Porvan.exe|"
+                 "C:\\Porvan| a-b.example SSH true"}},
+      {.name = "empty domain",
+       .domain = "",
+       .asksServer = false,
+       .boxes = {kAskForDomain},
+       .links = {}},
+      {.name = "blank domain",
+       .domain = " \t\r\n",
+       .asksServer = false,
+       .boxes = {kAskForDomain},
+       .links = {}},
+      {.name = "server refuses",
+       .reply = "FAIL:Unknown_domain",
+       .boxes = {Notice("Unknown domain")},
+       .links = {}},
+      {.name = "answer No", .answers = {mb::kIdNo}, .boxes = {kQuestion}, .links = {}},
+      {.name = "link cannot be saved",
+       .linkResult = {TLinkFailure::NotSaved, "Access denied."},
+       .boxes = {kQuestion,
+                 ErrorBox("Cannot save shortcut " + kDesktopLink + ".\r\nAccess denied.")},
+       .links = {}},
+      {.name = "no shell link object",
+       .linkResult = {TLinkFailure::Unavailable, ""},
+       .boxes = {kQuestion, ErrorBox("Cannot create the shell link object.")},
+       .links = {}},
+      {.name = "desktop from the known folder",
+       .registryDesktop = false,
+       .links = {"C:\\Users\\kim\\KnownDesktop\\Porvan - demo.example.lnk|"
+                 "C:\\Porvan\\Porvan.exe|C:\\Porvan|demo.example SSH true"}},
+      {.name = "no desktop folder at all",
+       .registryDesktop = false,
+       .knownDesktop = "",
+       .boxes = {kQuestion,
+                 ErrorBox("Cannot find the folder for shortcut Porvan - demo.example.lnk.")},
+       .links = {}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.Messages.Shown.clear();
+    fake.Messages.Answers = c.answers;
+    fake.ShellLinks.Written.clear();
+    fake.ShellLinks.Result = c.linkResult;
+    if (!c.registryDesktop) {
+      fake.ShellFolders.Registry.erase("Desktop");
+    }
+    fake.ShellFolders.KnownDesktop = c.knownDesktop;
+    url.Value = c.domain;
+    clientType.Selected = c.clientType;
+    minimise.Value = c.minimise;
+    ServeDomainCheck(c.reply);
+
+    form.btnMakeShortcutClick();
+
+    EXPECT_EQ(Boxes(), c.boxes);
+    EXPECT_EQ(Links(), c.links);
+    if (c.asksServer) {
+      ASSERT_TRUE(server->WaitUntilServed(5000ms));
+      ASSERT_EQ(server->Requests().size(), 1u);
+      EXPECT_EQ(BodyOf(server->Requests()[0]), "mode=is_valid_domain&domain=" + c.sentDomain);
+    } else {
+      EXPECT_TRUE(server->Requests().empty());
+    }
+    EXPECT_TRUE(window.Results.empty());  // the dialog stays open
+    EXPECT_EQ(url.Value, c.domain);
+    fake.ShellFolders.Registry["Desktop"] = "C:\\Users\\kim\\Desktop";
+  }
+}
+
+TEST_F(ConfigFormTest, RefusesDomainsThatWouldNotStayAFileName) {
+  for (const char* domain : {"a/b", "a\\b", "..", "a..b", "../x", "a:b", "a*b", "a?b", "a\"b",
+                             "a<b", "a>b", "a|b", "a\tb", "a\x01", "a\x7F..", "c:\\windows\\x"}) {
+    SCOPED_TRACE(domain);
+    fake.Messages.Shown.clear();
+    url.Value = domain;
+    ServeDomainCheck("OK");
+    form.btnMakeShortcutClick();
+    EXPECT_EQ(Boxes(), std::vector<TBox>{kUnusableName});
+    EXPECT_TRUE(server->Requests().empty());
+    EXPECT_TRUE(fake.ShellLinks.Written.empty());
+  }
+}
+
+TEST_F(ConfigFormTest, AcceptsKoreanAndOtherNameCharacters) {
+  // 한국.kr: its trail bytes must not be mistaken for separators.
+  for (const char* domain : {"\xC7\xD1\xB1\xB9.kr", "a.b-c_d.example", "x y", "a.b."}) {
+    SCOPED_TRACE(domain);
+    fake.Messages.Shown.clear();
+    fake.Messages.Answers = {mb::kIdNo};
+    url.Value = domain;
+    ServeDomainCheck("OK");
+    form.btnMakeShortcutClick();
+    EXPECT_EQ(Boxes(), std::vector<TBox>{kQuestion});
+  }
+}
+
+TEST_F(ConfigFormTest, ActivateShowsThePathsAndOkStoresThemAsTheyStand) {
+  fake.Files.Files[fake.SettingsPath()] = "[config]\r\nFTPPath=D:\\f.exe\r\nSSHPath=D:\\s.exe\r\n";
+  SysVar = std::make_unique<TSysVar>(fake.Platform);
+  form.FormActivate();
+  EXPECT_EQ(ftpPath.Value, "D:\\f.exe");
+  EXPECT_EQ(sshPath.Value, "D:\\s.exe");
+
+  ftpPath.Value = "";
+  sshPath.Value = "no such\\program.exe";
+  form.btnOkClick();
+  EXPECT_EQ(window.Results, std::vector<int>{kModalResultOk});
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()],
+            "[config]\r\nFTPPath=\r\nSSHPath=no such\\program.exe\r\n");
+
+  // The next showing finds the empty key and shows (and writes back) the default.
+  FakeDialogHost nextWindow;
+  TfmConfig next(fake.Platform, {ftpPath, sshPath, url, clientType, minimise, nextWindow});
+  next.FormActivate();
+  EXPECT_EQ(ftpPath.Value, ".\\FileZilla\\filezilla.exe");
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()],
+            "[config]\r\nFTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=no such\\program.exe\r\n");
+}
+
+TEST_F(ConfigFormTest, CancelStoresNothing) {
+  form.FormActivate();
+  const int writes = fake.Files.Writes;
+  ftpPath.Value = "D:\\other.exe";
+  form.btnCancelClick();
+  EXPECT_EQ(window.Results, std::vector<int>{kModalResultCancel});
+  EXPECT_EQ(fake.Files.Writes, writes);
+  EXPECT_EQ(SysVar->FTPPath, ".\\FileZilla\\filezilla.exe");
+}
+
+TEST_F(ConfigFormTest, AnUnwritableSettingsFileKeepsTheDialogOpen) {
+  form.FormActivate();
+  fake.Files.FailWrites = true;
+  ftpPath.Value = "D:\\f.exe";
+  sshPath.Value = "D:\\s.exe";
+  form.btnOkClick();
+  EXPECT_EQ(Boxes(), std::vector<TBox>{ErrorBox("Unable to write to C:\\Porvan\\Porvan.ini")});
+  EXPECT_TRUE(window.Results.empty());
+  EXPECT_EQ(SysVar->SSHPath, ".\\PuTTY\\putty.exe");  // not stored after the FTP write failed
+}
+
+TEST_F(ConfigFormTest, PathButtonOpensTheDialogAtTheBoxsPath) {
+  ftpPath.Value = "D:\\ftp\\f.exe";
+  sshPath.Value = "D:\\ssh\\s.exe";
+  fake.OpenDialog.Answers = {std::string("E:\\\xB0\xA1\\new.exe"), std::nullopt};
+
+  form.fPathButtonClick(sshPath);
+  EXPECT_EQ(sshPath.Value, "E:\\\xB0\xA1\\new.exe");
+  EXPECT_EQ(ftpPath.Value, "D:\\ftp\\f.exe");
+
+  form.fPathButtonClick(ftpPath);  // cancelled
+  EXPECT_EQ(ftpPath.Value, "D:\\ftp\\f.exe");
+
+  ASSERT_EQ(fake.OpenDialog.Requests.size(), 2u);
+  const TOpenFileRequest& first = fake.OpenDialog.Requests[0];
+  EXPECT_EQ(first.Title, Utf8ToCp949("실행파일을 선택하세요"));
+  EXPECT_EQ(first.Filter, "\xBD\xC7\xC7\xE0\xC6\xC4\xC0\xCF(*.exe)|*.exe");
+  EXPECT_EQ(first.FileName, "D:\\ssh\\s.exe");
+  EXPECT_EQ(fake.OpenDialog.Requests[1].FileName, "D:\\ftp\\f.exe");
+  EXPECT_TRUE(window.Results.empty());
+  EXPECT_EQ(fake.Files.Writes, 2);  // only the defaults SysVar wrote: nothing until OK
+}
+
+}  // namespace
+}  // namespace porvan
