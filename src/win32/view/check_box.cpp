@@ -1,0 +1,24 @@
+// A check box with its caption on the window's background.
+#include "win32/view/check_box.h"
+
+#include "win32/view/window.h"
+
+namespace porvan {
+
+TCheckBox::TCheckBox(TWindow& window, TControlSpec spec)
+    : TControl(window, [&] {
+        spec.ClassName = L"BUTTON";
+        spec.Style |= BS_AUTOCHECKBOX | WS_TABSTOP;
+        return std::move(spec);
+      }()) {}
+
+bool TCheckBox::Checked() {
+  return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+HBRUSH TCheckBox::OnColor(HDC dc) {
+  SetBkColor(dc, Window().Background());
+  return Window().BackgroundBrush();
+}
+
+}  // namespace porvan
