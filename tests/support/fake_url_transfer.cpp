@@ -1,5 +1,7 @@
-// A scripted transfer seam: notifications from a script, every call recorded.
+// Fakes of the download seams: a scripted transfer that records its calls, a temporary folder.
 #include "support/fake_url_transfer.h"
+
+#include "support/fake_platform.h"
 
 namespace porvan::testing {
 

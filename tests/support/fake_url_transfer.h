@@ -1,4 +1,4 @@
-// A scripted transfer seam: notifications from a script, every call recorded.
+// Fakes of the download seams: a scripted transfer that records its calls, a temporary folder.
 #pragma once
 
 #include <cstdint>
@@ -9,12 +9,15 @@
 #include <utility>
 #include <vector>
 
+#include "platform/temp_path.h"
 #include "platform/url_transfer.h"
-#include "support/fake_platform.h"
 
 namespace porvan::testing {
 
-// One transfer as the platform would run it. An empty script runs a default one: it begins,
+class FakeFileSystem;
+
+// One transfer as the platform would run it; a FakeFileSystem given to the transfer gets the
+// written file. An empty script runs a default one: it begins,
 // writes "installer" and stops without an error text.
 struct TScriptedTransfer {
   bool Begins = true;
@@ -54,6 +57,19 @@ class FakeUrlTransfer : public IUrlTransfer {
 
  private:
   FakeFileSystem* files_;
+};
+
+// Answers `Path` as the platform would; `Failing` stands for a platform that cannot say.
+class FakeTempPath : public ITempPath {
+ public:
+  std::string Path = "C:\\users\\root\\Temp\\";
+  bool Failing = false;
+  int Queries = 0;
+
+  std::string Query(std::uint32_t bufferLength) override {
+    ++Queries;
+    return Failing ? std::string() : PathIfItFits(Path, bufferLength);
+  }
 };
 
 }  // namespace porvan::testing

@@ -1,0 +1,19 @@
+// The temporary-folder seam on POSIX systems: TMPDIR, else /tmp.
+#include "posix/posix_temp_path.h"
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+namespace porvan {
+
+std::string TPosixTempPath::Query(std::uint32_t bufferLength) {
+  const char* folder = std::getenv("TMPDIR");
+  std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";
+  if (path.back() != '/') {
+    path += '/';
+  }
+  return PathIfItFits(std::move(path), bufferLength);
+}
+
+}  // namespace porvan

@@ -1,0 +1,101 @@
+// TfmUpdateAlert: the form logic of the update alert, which downloads and starts the installer.
+#include "update/update_alert.h"
+
+#include <algorithm>
+
+#include "platform/controls.h"
+#include "platform/dialog_host.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "platform/program_launcher.h"
+#include "platform/temp_path.h"
+#include "settings/notice.h"
+#include "settings/sys_var.h"
+#include "update/update_alert_texts.h"
+
+namespace porvan {
+
+std::optional<int> DownloadPercentage(std::uint32_t Position, std::uint32_t Max) {
+  if (Max == 0) {
+    return std::nullopt;
+  }
+  const std::uint64_t percent = std::uint64_t{Position} * 100 / Max;
+  return static_cast<int>(std::min<std::uint64_t>(percent, 100));
+}
+
+void TfmUpdateAlert::FormCreate() {
+  NxURLDownload = std::make_unique<TNxURLDownload>(platform_.Sockets, platform_.UrlTransfer);
+  NxURLDownload->SetOnStart(
+      [this](TCustomURLDownload& sender, const std::string& url) { DownloadStart(sender, url); });
+  NxURLDownload->SetOnStop([this](TCustomURLDownload& sender) { DownloadStop(sender); });
+  NxURLDownload->SetOnProgressStatus(
+      [this](TCustomURLDownload& sender, std::uint32_t max, std::uint32_t position,
+             const std::string& text,
+             bool& abort) { DownloadProgressStatus(sender, max, position, text, abort); });
+}
+
+void TfmUpdateAlert::BitBtn1Click() {
+  if (NxURLDownload->URLDownload.Running()) {
+    return;
+  }
+  const std::string saveDir = GetTempDir();
+  if (saveDir.empty()) {
+    ShowNotice(platform_.Messages, UpdateAlertNoTempText());
+    return;
+  }
+  NxURLDownload->SetURL(SysVar->UpdateURL);
+  NxURLDownload->SaveDir = saveDir;
+  // The result is not needed: DownloadStop has started the installer if one arrived.
+  NxURLDownload->Download();
+}
+
+void TfmUpdateAlert::BitBtn2Click() {
+  dialog_.SetModalResult(kUpdateAlertQuit);
+}
+
+void TfmUpdateAlert::BitBtn3Click() {
+  dialog_.SetModalResult(kUpdateAlertSkip);
+}
+
+void TfmUpdateAlert::WMAppQuit() {
+  dialog_.SetModalResult(kUpdateAlertQuit);
+}
+
+void TfmUpdateAlert::WMClose() {
+  dialog_.SetModalResult(kUpdateAlertClosed);
+}
+
+std::string TfmUpdateAlert::GetTempDir() {
+  if (TempDir.empty()) {
+    TempDir = platform_.TempPath.Query(kTempPathLength);
+  }
+  return TempDir;
+}
+
+void TfmUpdateAlert::DownloadStart(TCustomURLDownload& /*Sender*/, const std::string& /*URL*/) {
+  DownloadProgress.SetVisible(true);
+  ShowPercentage(0);
+}
+
+void TfmUpdateAlert::DownloadStop(TCustomURLDownload& Sender) {
+  SetupFile = NxURLDownload->LocalFileName();
+  const bool succeeded = Sender.Started && Sender.ErrorText.empty();
+  if (succeeded && platform_.Files.IsFile(SetupFile)) {
+    platform_.Launcher.Open(SetupFile);
+  }
+}
+
+void TfmUpdateAlert::DownloadProgressStatus(TCustomURLDownload& /*Sender*/, std::uint32_t Max,
+                                            std::uint32_t Position,
+                                            const std::string& /*StatusText*/, bool& /*Abort*/) {
+  if (const std::optional<int> percent = DownloadPercentage(Position, Max)) {
+    ShowPercentage(*percent);
+  }
+}
+
+void TfmUpdateAlert::ShowPercentage(int percent) {
+  DownloadProgress.SetProgress(percent, 100);
+  DownloadProgress.SetText(std::to_string(percent) + "%");
+}
+
+}  // namespace porvan

@@ -1,0 +1,68 @@
+// TfmUpdateAlert: the form logic of the update alert, which downloads and starts the installer.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "update/nx_url_down.h"
+
+namespace porvan {
+
+struct TPlatform;
+class IDialogHost;
+class IProgressBar;
+
+// Modal results of the alert.
+inline constexpr int kUpdateAlertSkip = 1;    // "업데이트 안함"
+inline constexpr int kUpdateAlertClosed = 2;  // a plain close request
+inline constexpr int kUpdateAlertQuit = 3;    // "프로그램 종료", Esc, or WM_APP_QUIT
+
+// GetTempPathA's buffer holds 1,024 bytes and is offered as 1023.
+inline constexpr std::uint32_t kTempPathLength = 1023;
+
+// Position x 100 / Max rounded down, in 64-bit unsigned arithmetic so large files do not
+// overflow; nothing when Max is 0 (size unknown), and at most 100.
+std::optional<int> DownloadPercentage(std::uint32_t Position, std::uint32_t Max);
+
+class TfmUpdateAlert {
+ public:
+  TfmUpdateAlert(TPlatform& platform, IProgressBar& DownloadProgress, IDialogHost& dialog)
+      : DownloadProgress(DownloadProgress), platform_(platform), dialog_(dialog) {}
+
+  // Makes the download component and binds its events to this form.
+  void FormCreate();
+  // Downloads the installer from SysVar.UpdateURL into the temporary folder; DownloadStop
+  // starts it. Ignored while a download runs (a press reaches here from inside the transfer);
+  // without a temporary folder it shows a notice and downloads nothing.
+  void BitBtn1Click();
+  void BitBtn2Click();
+  void BitBtn3Click();
+  void WMAppQuit();
+  void WMClose();
+
+  // The platform's temporary folder, asked once; empty when the platform cannot say or its
+  // path does not fit the buffer.
+  std::string GetTempDir();
+
+  void DownloadStart(TCustomURLDownload& Sender, const std::string& URL);
+  // Starts the installer only when this transfer succeeded and its file is there, so an
+  // error page, a partial file or one left from an earlier run is never started.
+  void DownloadStop(TCustomURLDownload& Sender);
+  void DownloadProgressStatus(TCustomURLDownload& Sender, std::uint32_t Max, std::uint32_t Position,
+                              const std::string& StatusText, bool& Abort);
+
+  IProgressBar& DownloadProgress;
+  std::string TempDir;
+  std::unique_ptr<TNxURLDownload> NxURLDownload;
+  std::string SetupFile;
+
+ private:
+  void ShowPercentage(int percent);
+
+  TPlatform& platform_;
+  IDialogHost& dialog_;
+};
+
+}  // namespace porvan

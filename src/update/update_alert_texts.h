@@ -1,0 +1,16 @@
+// The update alert's fixed texts, CP949.
+#pragma once
+
+#include <string>
+
+namespace porvan {
+
+const std::string& UpdateAlertCaption();  // "Porvan 접근통제 시스템 업데이트"
+const std::string& UpdateAlertLabel1();  // "Porvan 접근제어 시스템이 업데이트 되었습니다."
+const std::string& UpdateAlertLabel2();  // "업데이트를 하지 않으실 경우, ..." (no full stop)
+const std::string& UpdateAlertRunText();     // "업데이트 실행"
+const std::string& UpdateAlertQuitText();    // "프로그램 종료"
+const std::string& UpdateAlertSkipText();    // "업데이트 안함"
+const std::string& UpdateAlertNoTempText();  // the notice when no temporary folder can be had
+
+}  // namespace porvan

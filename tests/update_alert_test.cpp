@@ -1,0 +1,222 @@
+// TfmUpdateAlert: texts, modal results, the percentage, and when the installer may start.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/program_entry.h"
+#include "platform/controls.h"
+#include "platform/dialog_host.h"
+#include "settings/sys_var.h"
+#include "support/fake_platform.h"
+#include "update/update_alert.h"
+#include "update/update_alert_texts.h"
+
+namespace porvan {
+namespace {
+
+using testing::TScriptedTransfer;
+
+class FakeProgressBar : public IProgressBar {
+ public:
+  bool Visible = false;
+  int Position = 0;
+  std::vector<std::string> Texts;  // every text shown, in order
+
+  void SetVisible(bool visible) override { Visible = visible; }
+  void SetProgress(int position, int max) override {
+    EXPECT_EQ(max, 100);
+    Position = position;
+  }
+  void SetText(const std::string& text) override { Texts.push_back(text); }
+};
+
+class FakeModalDialog : public IDialogHost {
+ public:
+  std::vector<int> Results;  // every modal result set, in order
+  void ProcessMessages() override {}
+  void PostStartup() override {}
+  void SetModalResult(int result) override { Results.push_back(result); }
+};
+
+TEST(UpdateAlertTextsTest, AreTheSystemsCp949Bytes) {
+  EXPECT_EQ(UpdateAlertRunText(), "\xBE\xF7\xB5\xA5\xC0\xCC\xC6\xAE \xBD\xC7\xC7\xE0");
+  EXPECT_EQ(UpdateAlertQuitText(), "\xC7\xC1\xB7\xCE\xB1\xD7\xB7\xA5 \xC1\xBE\xB7\xE1");
+  EXPECT_EQ(UpdateAlertCaption(),
+            "Porvan \xC1\xA2\xB1\xD9\xC5\xEB\xC1\xA6 \xBD\xC3\xBD\xBA\xC5\xDB "
+            "\xBE\xF7\xB5\xA5\xC0\xCC\xC6\xAE");
+  EXPECT_NE(UpdateAlertLabel2().back(), '.');
+}
+
+TEST(DownloadPercentageTest, RoundsDownInSixtyFourBitsAndGuardsMaxZero) {
+  struct {
+    std::uint32_t position;
+    std::uint32_t max;
+    std::optional<int> percent;
+  } const cases[] = {
+      {.position = 1'234'567, .max = 2'469'134, .percent = 50},
+      {.position = 99, .max = 100, .percent = 99},
+      {.position = 3'000'000'000u, .max = 4'000'000'000u, .percent = 75},
+      {.position = 4'294'967'295u, .max = 4'294'967'295u, .percent = 100},
+      {.position = 0, .max = 1, .percent = 0},
+      {.position = 0, .max = 0, .percent = std::nullopt},
+      {.position = 5, .max = 0, .percent = std::nullopt},
+      {.position = 300, .max = 200, .percent = 100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.position) + " of " + std::to_string(c.max));
+    EXPECT_EQ(DownloadPercentage(c.position, c.max), c.percent);
+  }
+}
+
+class UpdateAlertTest : public ::testing::Test {
+ protected:
+  UpdateAlertTest() {
+    EXPECT_TRUE(CreateSysVar(fake.Platform));
+    SysVar->UpdateURL = "https://porvan.example/dl/get.php?file=setup.exe";
+    alert.FormCreate();
+  }
+  ~UpdateAlertTest() override { DestroySysVar(); }
+
+  const std::string kSetupPath = "C:\\users\\root\\Temp\\\\setup.exe";
+  testing::TFakePlatform fake;
+  FakeProgressBar progress;
+  FakeModalDialog dialog;
+  TfmUpdateAlert alert{fake.Platform, progress, dialog};
+};
+
+TEST_F(UpdateAlertTest, EachWayOutGivesItsModalResult) {
+  alert.BitBtn3Click();
+  alert.BitBtn2Click();
+  alert.WMAppQuit();
+  alert.WMClose();
+  EXPECT_EQ(dialog.Results, (std::vector<int>{1, 3, 3, 2}));
+}
+
+TEST_F(UpdateAlertTest, RunDownloadsIntoTheTempFolderShowsProgressAndStartsTheInstaller) {
+  fake.UrlTransfer.Script = {{.Begins = true,
+                              .Progress = {{0, 0}, {1'234'567, 2'469'134}, {99, 0}},
+                              .Written = "MZ",
+                              .StopText = ""}};
+  EXPECT_FALSE(progress.Visible);
+  alert.BitBtn1Click();
+  ASSERT_EQ(fake.UrlTransfer.Probes.size(), 1u);
+  EXPECT_EQ(fake.UrlTransfer.Probes[0].Url, SysVar->UpdateURL);
+  ASSERT_EQ(fake.UrlTransfer.Downloads.size(), 1u);
+  EXPECT_EQ(fake.UrlTransfer.Downloads[0].Path, kSetupPath);
+  EXPECT_TRUE(progress.Visible);
+  EXPECT_EQ(progress.Position, 50);
+  EXPECT_EQ(progress.Texts, (std::vector<std::string>{"0%", "50%"}));
+  EXPECT_EQ(alert.SetupFile, kSetupPath);
+  EXPECT_EQ(fake.Launcher.Opened, std::vector<std::string>{kSetupPath});
+  EXPECT_TRUE(dialog.Results.empty());
+  EXPECT_TRUE(fake.Messages.Shown.empty());
+
+  // A second press fetches again into the same path without asking for the folder again.
+  alert.BitBtn1Click();
+  EXPECT_EQ(fake.UrlTransfer.Downloads.size(), 2u);
+  EXPECT_EQ(fake.Launcher.Opened.size(), 2u);
+  EXPECT_EQ(fake.TempPath.Queries, 1);
+}
+
+TEST_F(UpdateAlertTest, OnlyAFileThisTransferDeliveredIsStarted) {
+  struct {
+    const char* name;
+    TScriptedTransfer transfer;
+    bool olderFile;
+    bool started;
+  } const cases[] = {
+      {.name = "success",
+       .transfer = {.Begins = true, .Progress = {}, .Written = "MZ", .StopText = ""},
+       .olderFile = false,
+       .started = true},
+      {.name = "failed transfer beside an older file",
+       .transfer = {.Begins = true, .Progress = {}, .Written = {}, .StopText = "404"},
+       .olderFile = true,
+       .started = false},
+      {.name = "failed transfer that wrote its error page",
+       .transfer = {.Begins = true, .Progress = {}, .Written = "<html>", .StopText = "404"},
+       .olderFile = false,
+       .started = false},
+      {.name = "aborted part",
+       .transfer = {.Begins = true, .Progress = {{1, 0}}, .Written = {}, .StopText = ""},
+       .olderFile = true,
+       .started = false},
+      {.name = "success without a file",
+       .transfer = {.Begins = true, .Progress = {}, .Written = {}, .StopText = ""},
+       .olderFile = false,
+       .started = false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.Launcher.Opened.clear();
+    fake.Files.Files.clear();
+    if (c.olderFile) {
+      fake.Files.Files[kSetupPath] = "older installer";
+    }
+    fake.UrlTransfer.Script = {c.transfer};
+    // The aborted case: a handler that asks to stop, as a user's cancel would.
+    alert.NxURLDownload->SetOnProgressStatus([](TCustomURLDownload&, std::uint32_t, std::uint32_t,
+                                                const std::string&, bool& abort) { abort = true; });
+    alert.BitBtn1Click();
+    EXPECT_EQ(alert.SetupFile, kSetupPath);
+    EXPECT_EQ(fake.Launcher.Opened.size(), c.started ? 1u : 0u);
+  }
+}
+
+TEST_F(UpdateAlertTest, APressDuringTheDownloadIsIgnored) {
+  fake.UrlTransfer.Script = {
+      {.Begins = true, .Progress = {{1, 2}, {2, 2}}, .Written = "MZ", .StopText = ""}};
+  fake.UrlTransfer.ProbeReplies = {{.Answered = true, .Status = 302, .Location = "setup2.exe"}};
+  fake.UrlTransfer.AfterProgress = [this] { alert.BitBtn1Click(); };
+  alert.BitBtn1Click();
+  EXPECT_EQ(fake.UrlTransfer.Probes.size(), 2u);
+  EXPECT_EQ(alert.NxURLDownload->URL(), "https://porvan.example/dl/setup2.exe");
+  EXPECT_EQ(fake.UrlTransfer.Downloads.size(), 1u);
+  EXPECT_EQ(fake.Launcher.Opened, std::vector<std::string>{"C:\\users\\root\\Temp\\\\setup2.exe"});
+}
+
+TEST_F(UpdateAlertTest, WithoutAUsableTempFolderNothingIsDownloaded) {
+  struct {
+    const char* name;
+    bool failing;
+    std::string path;
+  } const cases[] = {
+      {.name = "the platform cannot say", .failing = true, .path = "C:\\Temp\\"},
+      {.name = "1022 bytes fit", .failing = false, .path = std::string(1021, 'T') + "\\"},
+      {.name = "1023 bytes do not fit", .failing = false, .path = std::string(1022, 'T') + "\\"},
+      {.name = "far too long", .failing = false, .path = std::string(5000, 'T') + "\\"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.TempPath.Failing = c.failing;
+    fake.TempPath.Path = c.path;
+    fake.UrlTransfer.Downloads.clear();
+    fake.UrlTransfer.Probes.clear();
+    fake.Messages.Shown.clear();
+    alert.TempDir.clear();
+    alert.BitBtn1Click();
+    const bool fits = !c.failing && c.path.size() < kTempPathLength;
+    EXPECT_EQ(alert.TempDir, fits ? c.path : "");
+    EXPECT_EQ(fake.UrlTransfer.Downloads.size(), fits ? 1u : 0u);
+    EXPECT_EQ(fake.UrlTransfer.Probes.size(), fits ? 1u : 0u);
+    ASSERT_EQ(fake.Messages.Shown.size(), fits ? 0u : 1u);
+    if (!fits) {
+      EXPECT_EQ(fake.Messages.Shown[0].Text, UpdateAlertNoTempText());
+      EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk);
+    }
+  }
+}
+
+TEST_F(UpdateAlertTest, AFailedProbeLeavesTheBarHidden) {
+  fake.UrlTransfer.ProbeReplies = {{.Answered = true, .Status = 404, .Location = ""}};
+  alert.BitBtn1Click();
+  EXPECT_FALSE(progress.Visible);
+  EXPECT_TRUE(progress.Texts.empty());
+  EXPECT_TRUE(fake.UrlTransfer.Downloads.empty());
+  EXPECT_TRUE(fake.Launcher.Opened.empty());
+}
+
+}  // namespace
+}  // namespace porvan
