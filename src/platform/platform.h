@@ -8,6 +8,8 @@ class IProcessInfo;
 class IVersionResource;
 class IMessageBox;
 class ISocketFactory;
+class INetworkState;
+class IProgramLauncher;
 class IShellFolders;
 class IShellLinks;
 class IOpenFileDialog;
@@ -19,6 +21,8 @@ struct TPlatform {
   IVersionResource& Version;
   IMessageBox& Messages;
   ISocketFactory& Sockets;
+  INetworkState& Network;
+  IProgramLauncher& Launcher;
   IShellFolders& ShellFolders;
   IShellLinks& ShellLinks;
   IOpenFileDialog& OpenDialog;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "server/remote_server_con.h"
 #include "settings/settings_file.h"
 #include "settings/version_info.h"
 
@@ -44,6 +45,15 @@ class TSysVar {
 
   void LoadVersionInfo();
   void ReadCommandLine();
+
+  // Sets IsOffline, and ClientIP when online: the platform's answer, then the server's.
+  void CheckConnection();
+  // Asks the server about VersionInfo.FileVersion; UpdateAvailable sets UpdateURL. NoAnswer
+  // (no reply, or one the check cannot read) is left to the caller to report.
+  TVersionCheck IsLatestVersion();
+  // Start the configured client program, or show the notice that says why not.
+  void ExecuteFTP();
+  void ExecuteSSH();
 
   TPlatform& Platform() { return platform_; }
 

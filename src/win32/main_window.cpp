@@ -1,46 +1,189 @@
-// The main window of the program, shown until the user closes it.
+// The main window's view: the real controls of TfmMain, its tray icon, its messages.
 #include "win32/main_window.h"
 
+#include "platform/code_page.h"
+#include "settings/notice.h"
+#include "win32/main_pictures.h"
 #include "win32/wide_text.h"
 
 namespace porvan {
 namespace {
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
+constexpr UINT kTrayCallback = WM_APP + 1;
+const COLORREF kBackground = RGB(249, 249, 249);
+
+const TFontSpec kGulim{L"Gulim", 12, false, false, HANGEUL_CHARSET};
+const TFontSpec kGulimBold{L"Gulim", 12, true, false, HANGEUL_CHARSET};
+const TFontSpec kUrlFont{L"Tahoma", 13, true};
+const TFontSpec kClientIPFont{L"Tahoma", 12, true, true};
+const TFontSpec kCaptionFont{L"Tahoma", 11, true};
+
+TWindowSpec MainWindowSpec() {
+  return TWindowSpec{.ClassName = L"TfmMain",
+                     .Caption = ApplicationTitle(),
+                     .ClientWidth = 426,
+                     .ClientHeight = 144,
+                     .Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                     .Background = kBackground,
+                     .Font = kGulim};
+}
+
+// A control's spec from its UTF-8 caption and its place at 96 DPI.
+TControlSpec Spec(const char* caption, TPlace place, bool visible = true) {
+  return TControlSpec{.Caption = Utf8ToCp949(caption), .Place = place, .Visible = visible};
+}
+
+std::wstring WideOf(const char* utf8) {
+  return Wide(Utf8ToCp949(utf8));
+}
+
+// Whether the window that lost or gains the activation is one of this program's.
+bool IsProgramWindow(HWND window) {
+  DWORD process = 0;
+  return window != nullptr && GetWindowThreadProcessId(window, &process) != 0 &&
+         process == GetCurrentProcessId();
 }
 
 }  // namespace
 
-int RunMainWindow(HINSTANCE instance, const std::string& title, int showCommand) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = MainWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"TfmMain";
-  if (!RegisterClassExW(&windowClass)) {
-    return 1;
+TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
+    : TWindow(MainWindowSpec(), platform.Messages),
+      platform_(platform),
+      dialogs_(std::move(dialogs)),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      btnConfig(*this, Spec("설정", {277, 107, 51, 24}),
+                CommandButtonFace(WideOf("설정"), TGlyph::GreenPadlock, kGulim),
+                [this] { form_->btnConfigClick(); }),
+      btnClose(*this, Spec("종료", {351, 107, 52, 24}),
+               CommandButtonFace(WideOf("종료"), TGlyph::RedCross, kGulim),
+               [this] { form_->btnCloseClick(); }),
+      btnExecuteFTP(*this, Spec("FTP 실행", {18, 96, 114, 35}),
+                    CommandButtonFace(WideOf("FTP 실행"), TGlyph::RunChevron, kGulimBold),
+                    [this] { form_->btnExecuteFTPClick(); }),
+      btnExecuteSSH(*this, Spec("SSH 실행", {145, 96, 114, 35}),
+                    CommandButtonFace(WideOf("SSH 실행"), TGlyph::RunChevron, kGulimBold),
+                    [this] { form_->btnExecuteSSHClick(); }),
+      fUrl(*this, TControlSpec{.Caption = {}, .Place = {99, 15, 158, 24}, .Font = &kUrlFont},
+           TEditLook{.Background = RGB(242, 241, 240),
+                     .Frame = RGB(181, 181, 181),
+                     .HotFrame = RGB(100, 140, 200),
+                     .LowerCase = true},
+           [this](int key) { return form_->fUrlKeyDown(key); }),
+      btnAbout(*this, Spec("?", {404, 4, 17, 22}),
+               FlatButtonFace(L"?", TFontSpec{L"Tahoma", 13, true}, kBackground),
+               [this] { form_->btnAboutClick(); }),
+      Image1(*this, Spec("접속주소(URL) :", {13, 18, 78, 19}),
+             CaptionPicture(WideOf("접속주소(URL) :"), kGulimBold)),
+      Image2(*this, Spec("Your IP Addr. :", {13, 53, 78, 16}),
+             CaptionPicture(L"Your IP Addr. :", kCaptionFont)),
+      fClientIP(*this,
+                TControlSpec{.Caption = {}, .Place = {107, 54, 135, 14}, .Font = &kClientIPFont},
+                RGB(0, 0, 0)),
+      Image4(*this, Spec("연결상태", {272, 15, 139, 78}), StateAreaPicture(WideOf("연결상태"))),
+      imgFTPClose(*this, Spec("FTP Closed", {286, 36, 111, 24}),
+                  StateBarPicture(L"FTP Closed", false)),
+      imgFTPOpen(*this, Spec("FTP Opened", {286, 36, 111, 24}, false),
+                 StateBarPicture(L"FTP Opened", true)),
+      imgSSHClose(*this, Spec("SSH Closed", {286, 64, 111, 24}),
+                  StateBarPicture(L"SSH Closed", false)),
+      imgSSHOpen(*this, Spec("SSH Opened", {286, 64, 111, 24}, false),
+                 StateBarPicture(L"SSH Opened", true)) {}
+
+TMainWindow::~TMainWindow() {
+  // The form's controls go before the window; the window must not reach them while it goes.
+  if (Handle() != nullptr) {
+    DestroyWindow(Handle());
   }
-  HWND window = CreateWindowExW(
-      0, L"TfmMain", Wide(title).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-      CW_USEDEFAULT, CW_USEDEFAULT, 442, 183, nullptr, nullptr, instance, nullptr);
-  if (window == nullptr) {
-    return 1;
+}
+
+void TMainWindow::OnCreated() {
+  const int trayIcon = GetSystemMetrics(SM_CXSMICON);
+  ImageList1 = {TrayTile(0, trayIcon), TrayTile(1, trayIcon)};
+  windowIcons_ = {TrayTile(0, GetSystemMetrics(SM_CXICON)), TrayTile(0, trayIcon)};
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcons_[0].get()));
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowIcons_[1].get()));
+  TrayIcon = std::make_unique<TTrayIcon>(
+      Handle(), kTrayCallback, std::vector<HICON>{ImageList1[0].get(), ImageList1[1].get()});
+  host_ = std::make_unique<TWindowHost>(Handle(), dialogs_);
+  form_ = std::make_unique<TfmMain>(
+      platform_, TfmMainControls{fUrl, fClientIP, imgFTPOpen, imgFTPClose, imgSSHOpen, imgSSHClose,
+                                 *TrayIcon, *host_});
+  form_->FormCreate();
+}
+
+void TMainWindow::Show(int showCommand) {
+  Run([this] { form_->FormShow(); });
+  ShowWindow(Handle(), showCommand);
+  UpdateWindow(Handle());
+}
+
+void TMainWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
+  const auto other = reinterpret_cast<HWND>(lParam);
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    lastFocus_ = IsChild(Handle(), focus) ? focus : nullptr;
+    // Only a window of this program takes the activation away; another program's does not.
+    activeInProgram_ = activeInProgram_ && !IsProgramWindow(other);
+    return;
   }
-  ShowWindow(window, showCommand);
-  UpdateWindow(window);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+  if (lastFocus_ != nullptr) {
+    SetFocus(lastFocus_);
   }
-  return static_cast<int>(message.wParam);
+  if (!activeInProgram_) {
+    activeInProgram_ = true;
+    form_->FormActivate();
+  }
+}
+
+void TMainWindow::OnClose() {
+  TCloseAction action = TCloseAction::Hide;
+  if (Run([&] { form_->FormClose(action); }) && action != TCloseAction::None) {
+    DestroyWindow(Handle());
+  }
+}
+
+bool TMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (form_ == nullptr) {
+    return false;
+  }
+  result = 0;
+  if (message == taskbarCreated_) {
+    TrayIcon->AddAgain();
+    return true;
+  }
+  switch (message) {
+    case WM_ACTIVATE:
+      // The default handling gives the focus to the window itself; the form's goes after it.
+      result = DefWindowProcW(Handle(), message, wParam, lParam);
+      OnActivate(wParam, lParam);
+      return true;
+    case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED) {
+        form_->ApplicationMinimize();
+      }
+      return false;
+    case kTrayCallback:
+      if (LOWORD(lParam) == WM_LBUTTONDBLCLK) {
+        form_->TrayIconDblClick();
+      }
+      return true;
+    case WM_APP_STARTUP:
+      form_->WMAppStartup();
+      return true;
+    case WM_APP_QUIT:
+      form_->WMAppQuit();
+      return true;
+    case WM_CLOSE:
+      OnClose();
+      return true;
+    case WM_DESTROY:
+      form_->FormDestroy();
+      TrayIcon->SetVisible(false);
+      PostQuitMessage(0);
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace porvan

@@ -1,21 +1,24 @@
-// Porvan.exe: the Windows entry.
+// Porvan.exe: the Windows entry: the seams, SysVar, the main window and the message loop.
 #include <windows.h>
 
 #include "app/program_entry.h"
 #include "platform/platform.h"
 #include "platform/socket.h"
-#include "settings/notice.h"
+#include "win32/about_window.h"
+#include "win32/config_window.h"
 #include "win32/main_window.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_message_box.h"
+#include "win32/win32_network_state.h"
 #include "win32/win32_open_file_dialog.h"
 #include "win32/win32_process_info.h"
+#include "win32/win32_program_launcher.h"
 #include "win32/win32_shell_folders.h"
 #include "win32/win32_shell_links.h"
 #include "win32/win32_url_opener.h"
 #include "win32/win32_version_resource.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
   using namespace porvan;
   TWin32FileSystem files;
@@ -23,17 +26,31 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   TWin32VersionResource version;
   TWin32MessageBox messages;
   std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  TWin32NetworkState network;
+  TWin32ProgramLauncher launcher;
   TWin32ShellFolders shellFolders;
   TWin32ShellLinks shellLinks;
   TWin32OpenFileDialog openDialog;
   TWin32UrlOpener urls;
-  TPlatform platform{files,        process,    version,    messages, *sockets,
-                     shellFolders, shellLinks, openDialog, urls};
+  TPlatform platform{files,    process,      version,    messages,   *sockets, network,
+                     launcher, shellFolders, shellLinks, openDialog, urls};
 
   if (!CreateSysVar(platform)) {
     return 1;
   }
-  int exitCode = RunMainWindow(instance, ApplicationTitle(), showCommand);
+  int exitCode = 1;
+  {
+    // The modal dialogs are plugged in here as their windows are built.
+    TMainWindow mainWindow(
+        platform,
+        TDialogTable{
+            {TDialogKind::Config, [&platform](HWND owner) { return ShowConfig(platform, owner); }},
+            {TDialogKind::About, [&platform](HWND owner) { return ShowAbout(platform, owner); }}});
+    if (mainWindow.Create()) {
+      mainWindow.Show(showCommand);
+      exitCode = RunMessageLoop();
+    }
+  }
   DestroySysVar();
   return exitCode;
 }

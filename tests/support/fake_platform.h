@@ -14,6 +14,7 @@
 #include "platform/process_info.h"
 #include "platform/socket.h"
 #include "platform/version_resource.h"
+#include "support/fake_launch.h"
 #include "support/fake_shell.h"
 
 namespace porvan::testing {
@@ -71,12 +72,14 @@ struct TFakePlatform {
   FakeVersionResource Version;
   FakeMessageBox Messages;
   std::unique_ptr<ISocketFactory> Sockets = CreateSystemSocketFactory();
+  FakeNetworkState Network;
+  FakeProgramLauncher Launcher;
   FakeShellFolders ShellFolders;
   FakeShellLinks ShellLinks;
   FakeOpenFileDialog OpenDialog;
   FakeUrlOpener Urls;
-  TPlatform Platform{Files,        Process,    Version,    Messages, *Sockets,
-                     ShellFolders, ShellLinks, OpenDialog, Urls};
+  TPlatform Platform{Files,    Process,      Version,    Messages,   *Sockets, Network,
+                     Launcher, ShellFolders, ShellLinks, OpenDialog, Urls};
 
   // The settings file the program at Process.Path uses.
   std::string SettingsPath() const;

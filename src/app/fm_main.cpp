@@ -1,0 +1,240 @@
+// TfmMain: the main window's form logic: open access, launch the client, tray, close of access.
+#include "app/fm_main.h"
+
+#include "app/tray_hint.h"
+#include "platform/code_page.h"
+#include "platform/message_box.h"
+#include "server/text_bytes.h"
+#include "settings/notice.h"
+#include "settings/sys_var.h"
+
+namespace porvan {
+namespace {
+
+constexpr int kEnterKey = 13;
+constexpr int kClosedImage = 0;
+constexpr int kOpenImage = 1;
+
+const std::string& StartHint() {
+  static const std::string text = Utf8ToCp949("Porvan접근통제시스템");
+  return text;
+}
+
+const std::string& OfflineMessage() {
+  static const std::string text = Utf8ToCp949(
+      "인터넷에 연결되어 있지 않습니다.\r\r인터넷연결 확인 후 프로그램을 다시 실행해주세요");
+  return text;
+}
+
+const std::string& OfflineClientIP() {
+  static const std::string text = Utf8ToCp949("인터넷에 연결되어 있지 않습니다.");
+  return text;
+}
+
+const std::string& EmptyDomainMessage() {
+  static const std::string text = Utf8ToCp949("접속할 URL을 입력 하세요");
+  return text;
+}
+
+const std::string& ExitCaption() {
+  static const std::string text = Utf8ToCp949("Porvan 접근통제 시스템종료 확인");
+  return text;
+}
+
+// The trailing blanks of each paragraph are part of the system's text.
+const std::string& ExitQuestion() {
+  static const std::string text = Utf8ToCp949(
+      "포반가 종료되면 사용중인 FTP와 SSH 프로그램의 접속도      \r\r"
+      "자동으로 끊어지며, 작업중이던 자료를 잃게 됩니다        \r\r"
+      "반드시 작업을 완료하신 후에 포반를 종료하셔야 합니다    \r\r"
+      "포반를 종료 하시겠습니까 ?");
+  return text;
+}
+
+std::string AccessHint(const std::string& clientIP, const std::string& domain) {
+  return ApplicationTitle() + "\rLocalIP :" + clientIP + "\r" + "Connect URL : " + domain;
+}
+
+}  // namespace
+
+TfmMain::TfmMain(TPlatform& platform, const TfmMainControls& controls)
+    : fUrl(controls.fUrl),
+      fClientIP(controls.fClientIP),
+      imgFTPOpen(controls.imgFTPOpen),
+      imgFTPClose(controls.imgFTPClose),
+      imgSSHOpen(controls.imgSSHOpen),
+      imgSSHClose(controls.imgSSHClose),
+      TrayIcon(controls.TrayIcon),
+      Window(controls.Window),
+      platform_(platform),
+      ftp_{&TSysVar::IsFTPOpen, &TRemoteServerCon::OpenFTP, imgFTPOpen, imgFTPClose,
+           &TSysVar::ExecuteFTP},
+      ssh_{&TSysVar::IsSSHOpen, &TRemoteServerCon::OpenSSH, imgSSHOpen, imgSSHClose,
+           &TSysVar::ExecuteSSH} {
+  TrayIcon.SetHint(StartHint());
+  TrayIcon.SetImageIndex(kClosedImage);
+}
+
+void TfmMain::FormCreate() {
+  RemoteServer = std::make_unique<TRemoteServerCon>(platform_);
+  IsQuitting = false;
+}
+
+void TfmMain::FormDestroy() {
+  RemoteServer.reset();
+}
+
+void TfmMain::FormShow() {
+  Window.PostStartup();
+}
+
+void TfmMain::FormActivate() {
+  fUrl.SetFocus();
+  TrayIcon.SetImageIndex(kClosedImage);
+  TrayIcon.SetVisible(true);
+}
+
+bool TfmMain::fUrlKeyDown(int key) {
+  if (key != kEnterKey) {
+    return false;
+  }
+  btnExecuteFTPClick();
+  return true;
+}
+
+void TfmMain::btnExecuteFTPClick() {
+  ExecuteClick(ftp_);
+}
+
+void TfmMain::btnExecuteSSHClick() {
+  ExecuteClick(ssh_);
+}
+
+void TfmMain::btnCloseClick() {
+  Window.Close();
+}
+
+void TfmMain::btnConfigClick() {
+  Window.ShowDialog(TDialogKind::Config);
+}
+
+void TfmMain::btnAboutClick() {
+  Window.ShowDialog(TDialogKind::About);
+}
+
+void TfmMain::TrayIconDblClick() {
+  if (Window.IsMinimized()) {
+    Window.Restore();
+  }
+}
+
+void TfmMain::ApplicationMinimize() {
+  Window.SetVisible(false);
+  TrayIcon.SetVisible(true);
+}
+
+void TfmMain::FormClose(TCloseAction& action) {
+  if (SysVar->IsFTPOpen != 1 && SysVar->IsSSHOpen != 1) {
+    return;
+  }
+  if (!IsQuitting) {
+    action = TCloseAction::None;
+    const int answer =
+        platform_.Messages.Show(ExitQuestion(), ExitCaption(), mb::kYesNo | mb::kIconInformation);
+    if (answer != mb::kIdYes) {
+      return;
+    }
+  }
+  SendCloseRequests();
+  action = TCloseAction::Free;
+}
+
+void TfmMain::WMAppQuit() {
+  if (Window.IsMinimized()) {
+    Window.Restore();
+  }
+  IsQuitting = true;
+  Window.Close();
+}
+
+void TfmMain::WMAppStartup() {
+  Window.ProcessMessages();
+  SysVar->CheckConnection();
+  fClientIP.SetText(SysVar->IsOffline ? OfflineClientIP() : SysVar->ClientIP);
+}
+
+bool TfmMain::CheckOnline() {
+  if (!SysVar->IsOffline) {
+    return true;
+  }
+  ShowNotice(platform_.Messages, OfflineMessage());
+  return false;
+}
+
+bool TfmMain::OpenFTPAccess() {
+  return OpenAccess(ftp_);
+}
+
+bool TfmMain::OpenSSHAccess() {
+  return OpenAccess(ssh_);
+}
+
+void TfmMain::SetFTPState(bool open) {
+  SetState(ftp_, open);
+}
+
+void TfmMain::SetSSHState(bool open) {
+  SetState(ssh_, open);
+}
+
+void TfmMain::ExecuteClick(const TProtocol& protocol) {
+  if (!CheckOnline()) {
+    return;
+  }
+  if ((*SysVar).*protocol.Flag == 0) {
+    if (!OpenAccess(protocol)) {
+      return;
+    }
+    TrayIcon.SetImageIndex(kOpenImage);
+    SetState(protocol, true);
+  }
+  ((*SysVar).*protocol.Execute)();
+}
+
+bool TfmMain::OpenAccess(const TProtocol& protocol) {
+  const std::string domain = fUrl.Text();
+  if (TrimBlanks(domain).empty()) {
+    ShowNotice(platform_.Messages, EmptyDomainMessage());
+    fUrl.SetFocus();
+    return false;
+  }
+  // The server is given the field as it stands: blanks around the domain are the user's.
+  if (!((*RemoteServer).*protocol.OpenRequest)(domain)) {
+    return false;
+  }
+  SysVar->ConnectedDomain = domain;
+  (*SysVar).*protocol.Flag = 1;
+  fUrl.SetReadOnly(true);
+  TrayIcon.SetHint(CutTrayHint(AccessHint(SysVar->ClientIP, domain)));
+  return true;
+}
+
+void TfmMain::SetState(const TProtocol& protocol, bool open) {
+  (*SysVar).*protocol.Flag = open ? 1 : 0;
+  // Show the new picture before hiding the old, so the place is never empty.
+  (open ? protocol.OpenPicture : protocol.ClosedPicture).SetVisible(true);
+  (open ? protocol.ClosedPicture : protocol.OpenPicture).SetVisible(false);
+}
+
+void TfmMain::SendCloseRequests() {
+  // Only the domain field at closing time says what was opened; results change nothing now.
+  const std::string domain = fUrl.Text();
+  if (SysVar->IsFTPOpen == 1) {
+    RemoteServer->CloseFTP(domain);
+  }
+  if (SysVar->IsSSHOpen == 1) {
+    RemoteServer->CloseSSH(domain);
+  }
+}
+
+}  // namespace porvan

@@ -1,0 +1,20 @@
+// The one road by which a view runs form logic.
+#include "app/handler_guard.h"
+
+#include <exception>
+
+#include "settings/notice.h"
+
+namespace porvan {
+
+bool RunHandler(IMessageBox& messages, const std::function<void()>& handler) {
+  try {
+    handler();
+    return true;
+  } catch (const std::exception& error) {
+    ShowErrorReport(messages, error.what());
+    return false;
+  }
+}
+
+}  // namespace porvan

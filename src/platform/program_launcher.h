@@ -1,0 +1,21 @@
+// The program-start seam: open a program file as a separate process, as the shell does.
+#pragma once
+
+#include <string>
+
+namespace porvan {
+
+// Contract
+// - `path` is a CP949 path; a relative path is taken from the current directory, which the
+//   started program also inherits.
+// - The program gets no arguments and its own window shown normally; the caller does not wait
+//   for it and owns nothing of it afterwards.
+// - True when the system accepted the start. The system's callers do not report a failure; the
+//   result is there for tests and for callers that may come to care.
+class IProgramLauncher {
+ public:
+  virtual ~IProgramLauncher() = default;
+  virtual bool Open(const std::string& path) = 0;
+};
+
+}  // namespace porvan

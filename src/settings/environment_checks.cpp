@@ -1,0 +1,72 @@
+// TSysVar's operations that reach outside the process: the connection and version checks and
+// the start of the FTP and SSH client programs.
+#include <string>
+
+#include "platform/code_page.h"
+#include "platform/file_system.h"
+#include "platform/network_state.h"
+#include "platform/program_launcher.h"
+#include "server/remote_server_con.h"
+#include "settings/notice.h"
+#include "settings/sys_var.h"
+
+namespace porvan {
+namespace {
+
+struct TClientProgram {
+  const std::string& Path;
+  const char* NotSetNotice;   // UTF-8
+  const char* MissingNotice;  // UTF-8
+};
+
+void Launch(TPlatform& platform, const TClientProgram& program) {
+  if (program.Path.empty()) {
+    ShowNotice(platform.Messages, Utf8ToCp949(program.NotSetNotice));
+    return;
+  }
+  if (!platform.Files.IsFile(program.Path)) {
+    ShowNotice(platform.Messages, Utf8ToCp949(program.MissingNotice));
+    return;
+  }
+  // A program that fails to start is the user's to notice; nothing here can mend it.
+  platform.Launcher.Open(program.Path);
+}
+
+}  // namespace
+
+void TSysVar::CheckConnection() {
+  if (platform_.Network.IsOffline()) {
+    IsOffline = true;
+  }
+  if (IsOffline) {
+    return;
+  }
+  TRemoteServerCon server(platform_);
+  ClientIP = server.GetClientIP();
+  if (ClientIP.empty()) {
+    IsOffline = true;
+  }
+}
+
+TVersionCheck TSysVar::IsLatestVersion() {
+  TRemoteServerCon server(platform_);
+  const TVersionCheck result = server.CheckVersion(VersionInfo.FileVersion);
+  if (result == TVersionCheck::UpdateAvailable) {
+    UpdateURL = server.UpdateURL;
+  }
+  return result;
+}
+
+void TSysVar::ExecuteFTP() {
+  Launch(platform_,
+         {FTPPath, "FTP 프로그램이 지정되어 있지 않습니다.\r\r프로그램 지정 후 실행해주세요",
+          "설정된 경로에 FTP 프로그램이 존재하지 않습니다.\r\r프로그램 지정 후 실행해주세요"});
+}
+
+void TSysVar::ExecuteSSH() {
+  Launch(platform_,
+         {SSHPath, "SSH 프로그램이 지정되어 있지 않습니다.\r\r프로그램 지정 후 실행해주세요",
+          "설정된 경로에 SSH 프로그램이 존재하지 않습니다.\r\r프로그램 지정 후 실행해주세요"});
+}
+
+}  // namespace porvan

@@ -1,0 +1,76 @@
+// A child control of a TWindow: created once with its creation arguments, wrapped for life.
+#include "win32/view/control.h"
+
+#include <commctrl.h>
+
+#include "win32/view/window.h"
+#include "win32/wide_text.h"
+
+namespace porvan {
+
+TControl::TControl(TWindow& window, TControlSpec spec) : window_(window), spec_(std::move(spec)) {
+  window_.Attach(*this);
+}
+
+TControl::~TControl() {
+  window_.Detach(*this);
+  if (handle_ != nullptr) {
+    RemoveWindowSubclass(handle_, SubclassProc, 0);
+  }
+}
+
+void TControl::Create(HWND parent, int id, TDpi dpi, HFONT windowFont) {
+  const RECT place = ScaledRect(spec_.Place, dpi);
+  const DWORD style = WS_CHILD | (spec_.Visible ? WS_VISIBLE : 0) | spec_.Style;
+  handle_ = CreateWindowExW(0, spec_.ClassName, Wide(spec_.Caption).c_str(), style, place.left,
+                            place.top, place.right - place.left, place.bottom - place.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
+  SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  Layout(dpi, windowFont);
+}
+
+void TControl::Layout(TDpi dpi, HFONT windowFont) {
+  dpi_ = dpi;
+  windowFont_ = windowFont;
+  // The old font goes only after the control has taken the new one.
+  TFontObject font = spec_.Font != nullptr ? CreateFontAt(*spec_.Font, dpi) : TFontObject();
+  SendMessageW(handle_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(font.get() != nullptr ? font.get() : windowFont), TRUE);
+  font_ = std::move(font);
+  const RECT place = ScaledRect(spec_.Place, dpi);
+  SetWindowPos(handle_, nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  OnFontChanged();
+}
+
+LRESULT CALLBACK TControl::SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR /*id*/, DWORD_PTR self) {
+  auto* wrapper = reinterpret_cast<TControl*>(self);
+  LRESULT result = 0;
+  bool handled = false;
+  wrapper->window_.Run([&] { handled = wrapper->OnOwnMessage(message, wParam, lParam, result); });
+  return handled ? result : DefSubclassProc(control, message, wParam, lParam);
+}
+
+bool THoverTracker::OnMessage(HWND control, UINT message) {
+  const bool wasHot = hot_;
+  if (message == WM_MOUSEMOVE || message == WM_NCMOUSEMOVE) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, control, 0};
+    if (message == WM_NCMOUSEMOVE) {
+      track.dwFlags |= TME_NONCLIENT;
+    }
+    TrackMouseEvent(&track);
+    hot_ = true;
+  } else if (message == WM_MOUSELEAVE || message == WM_NCMOUSELEAVE) {
+    // Moving between the frame and the inside leaves one and enters the other.
+    POINT cursor{};
+    RECT bounds{};
+    GetCursorPos(&cursor);
+    GetWindowRect(control, &bounds);
+    hot_ = PtInRect(&bounds, cursor) != FALSE;
+  }
+  return hot_ != wasHot;
+}
+
+}  // namespace porvan

@@ -1,0 +1,23 @@
+// A picture drawn in code, double-buffered so a repaint never flickers.
+#include "win32/view/picture.h"
+
+#include "win32/view/paint.h"
+#include "win32/view/window.h"
+
+namespace porvan {
+
+TPicture::TPicture(TWindow& window, TControlSpec spec, TPainter painter)
+    : TControl(window,
+               [&] {
+                 spec.ClassName = L"STATIC";
+                 spec.Style |= SS_OWNERDRAW;
+                 return std::move(spec);
+               }()),
+      painter_(std::move(painter)) {}
+
+void TPicture::OnDraw(const DRAWITEMSTRUCT& item) {
+  PaintBuffered(item.hDC, item.rcItem, Window().BackgroundBrush(),
+                [&](HDC dc, const RECT& rect) { painter_(dc, rect, Dpi()); });
+}
+
+}  // namespace porvan
