@@ -1,0 +1,226 @@
+// The real main window: its make-up, typing and pressing into it, closing it, and WM_APP_QUIT
+// from another process, against loopback servers.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/code_page.h"
+#include "settings/notice.h"
+#include "settings/sys_var.h"
+#include "support/server_session.h"
+#include "win32/main_window.h"
+#include "win32/view/dpi.h"
+#include "win32/wide_text.h"
+#include "wine/wine_support.h"
+
+namespace porvan {
+namespace {
+
+using testing::HttpReply;
+using testing::TServerTurn;
+
+const std::string kOpenedFtp = "mode=open_request&protocol=FTP&query=example.com&";
+
+std::wstring Caption(const char* utf8) {
+  return Wide(Utf8ToCp949(utf8));
+}
+
+HWND Child(HWND parent, const wchar_t* className, const std::wstring& caption) {
+  return FindWindowExW(parent, nullptr, className, caption.c_str());
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+// Lets the window handle what is queued for it, as the program's loop would.
+void Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      continue;  // the test has no outer loop to hand it to
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// The main window of this test process, created and shown as the entry does.
+struct TShownMainWindow {
+  explicit TShownMainWindow(std::vector<TServerTurn> turns) : session(std::move(turns)) {
+    EXPECT_TRUE(window.Create());
+    window.Show(SW_SHOWNORMAL);
+    Pump();  // the start-up: the connection check and the client IP
+    edit = FindWindowExW(window.Handle(), nullptr, L"EDIT", nullptr);
+  }
+
+  testing::TServerSession session;
+  TMainWindow window{session.Fake.Platform, TDialogTable{}};
+  HWND edit = nullptr;
+};
+
+TEST(MainWindowTest, IsMadeAsDesigned) {
+  TShownMainWindow main({{HttpReply("198.51.100.4")}});
+  HWND window = FindWindowW(L"TfmMain", Wide(ApplicationTitle()).c_str());
+  ASSERT_EQ(window, main.window.Handle());
+  const TDpi dpi = DpiOfWindow(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, dpi.Scale(426));
+  EXPECT_EQ(client.bottom, dpi.Scale(144));
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_SYSMENU),
+            WS_MINIMIZEBOX | WS_SYSMENU);
+
+  struct {
+    const char* caption;
+    const wchar_t* className;
+    TPlace place;
+    bool visible;
+  } const controls[] = {
+      {"설정", L"BUTTON", {277, 107, 51, 24}, true},
+      {"종료", L"BUTTON", {351, 107, 52, 24}, true},
+      {"FTP 실행", L"BUTTON", {18, 96, 114, 35}, true},
+      {"SSH 실행", L"BUTTON", {145, 96, 114, 35}, true},
+      {"?", L"BUTTON", {404, 4, 17, 22}, true},
+      {"접속주소(URL) :", L"STATIC", {13, 18, 78, 19}, true},
+      {"Your IP Addr. :", L"STATIC", {13, 53, 78, 16}, true},
+      {"198.51.100.4", L"STATIC", {107, 54, 135, 14}, true},
+      {"연결상태", L"STATIC", {272, 15, 139, 78}, true},
+      {"FTP Closed", L"STATIC", {286, 36, 111, 24}, true},
+      {"FTP Opened", L"STATIC", {286, 36, 111, 24}, false},
+      {"SSH Closed", L"STATIC", {286, 64, 111, 24}, true},
+      {"SSH Opened", L"STATIC", {286, 64, 111, 24}, false},
+  };
+  for (const auto& c : controls) {
+    SCOPED_TRACE(c.caption);
+    HWND control = Child(window, c.className, Caption(c.caption));
+    ASSERT_NE(control, nullptr);
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    const RECT expected = ScaledRect(c.place, dpi);
+    EXPECT_TRUE(EqualRect(&place, &expected) != FALSE);
+    EXPECT_EQ(IsWindowVisible(control) != FALSE, c.visible);
+  }
+
+  // The tab order: settings, exit, FTP, SSH, the domain field, "?".
+  std::vector<HWND> order = {Child(window, L"BUTTON", Caption("설정"))};
+  for (int step = 0; step < 6; ++step) {
+    order.push_back(GetNextDlgTabItem(window, order.back(), FALSE));
+  }
+  EXPECT_EQ(order, (std::vector<HWND>{Child(window, L"BUTTON", Caption("설정")),
+                                      Child(window, L"BUTTON", Caption("종료")),
+                                      Child(window, L"BUTTON", Caption("FTP 실행")),
+                                      Child(window, L"BUTTON", Caption("SSH 실행")), main.edit,
+                                      Child(window, L"BUTTON", L"?"),
+                                      Child(window, L"BUTTON", Caption("설정"))}));
+
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(main.edit, WM_GETFONT, 0, 0)), sizeof font,
+             &font);
+  EXPECT_EQ(std::wstring(font.lfFaceName), L"Tahoma");
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(font.lfHeight, -dpi.Scale(13));
+  HWND clientIP = Child(window, L"STATIC", L"198.51.100.4");
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(clientIP, WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfUnderline, TRUE);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(main.session.Bodies(), std::vector<std::string>{"mode=get_client_ip"});
+}
+
+TEST(MainWindowTest, EveryLetterEntersTheDomainFieldInLowerCase) {
+  TShownMainWindow main({{HttpReply("198.51.100.4")}});
+  for (wchar_t c : std::wstring(L"Ex\u00C4")) {  // typed, a capital A with umlaut too
+    SendMessageW(main.edit, WM_CHAR, c, 0);
+  }
+  EXPECT_EQ(TextOf(main.edit), L"ex\u00E4");
+
+  ASSERT_TRUE(OpenClipboard(main.window.Handle()));
+  EmptyClipboard();
+  const std::wstring pasted = L"AMPLE.COM";
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  SendMessageW(main.edit, WM_PASTE, 0, 0);
+  EXPECT_EQ(TextOf(main.edit), L"ex\u00E4ample.com");
+
+  SendMessageW(main.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Set.By.PROGRAM"));
+  EXPECT_EQ(TextOf(main.edit), L"set.by.program");
+}
+
+TEST(MainWindowTest, EnterAndTheButtonsOpenAccessAndTheCloseAsksFirst) {
+  TShownMainWindow main({{HttpReply("198.51.100.4")},
+                         {HttpReply("SUCCESS:opened")},
+                         {HttpReply("SUCCESS:opened")},
+                         {HttpReply("SUCCESS:closed")},
+                         {HttpReply("SUCCESS:closed")}});
+  HWND window = main.window.Handle();
+  SendMessageW(main.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"example.com"));
+  SendMessageW(main.edit, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(IsWindowVisible(Child(window, L"STATIC", L"FTP Opened")));
+  EXPECT_FALSE(IsWindowVisible(Child(window, L"STATIC", L"FTP Closed")));
+  EXPECT_NE(GetWindowLongW(main.edit, GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_EQ(main.session.Fake.Launcher.Opened, std::vector<std::string>{testing::kFtpProgram});
+
+  SendMessageW(Child(window, L"BUTTON", Caption("SSH 실행")), BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(Child(window, L"STATIC", L"SSH Opened")));
+  EXPECT_FALSE(IsWindowVisible(Child(window, L"STATIC", L"SSH Closed")));
+
+  // No keeps the window and sends nothing; Yes closes FTP, then SSH, and ends.
+  main.session.Fake.Messages.Answers = {IDNO, IDYES};
+  SendMessageW(Child(window, L"BUTTON", Caption("종료")), BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(main.session.Bodies().size(), 3u);
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(main.session.Bodies(),
+            (std::vector<std::string>{"mode=get_client_ip", kOpenedFtp,
+                                      "mode=open_request&protocol=SSH&query=example.com&",
+                                      "mode=close_request&protocol=FTP&query=example.com&",
+                                      "mode=close_request&protocol=SSH&query=example.com&"}));
+  ASSERT_EQ(main.session.Fake.Messages.Shown.size(), 2u);
+  EXPECT_EQ(main.session.Fake.Messages.Shown[1].Flags,
+            static_cast<unsigned>(MB_YESNO | MB_ICONINFORMATION));
+}
+
+TEST(MainWindowTest, QuitFromAnotherProcessClosesOpenAccessWithoutAsking) {
+  testing::TLoopbackServer server(
+      {{HttpReply("198.51.100.4")}, {HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:closed")}});
+  testing::TTempFolder folder(L"porvan-quit");
+  const std::wstring exe = folder.Path() + L"Porvan.exe";
+  ASSERT_TRUE(CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE));
+  wchar_t system[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  // A program that starts and ends without a window stands in for the FTP client.
+  testing::WriteWholeFile(folder.Path() + L"Porvan.ini",
+                          "[config]\r\nFTPPath=" + Narrow(system) +
+                              "\\rundll32.exe\r\nServerURL=" + server.Url("/porvan.php") + "\r\n");
+  testing::TProcess porvan(exe, L"", folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
+  ASSERT_NE(window, nullptr);
+  for (int waited = 0; server.Requests().empty() && waited < 10000; waited += 50) {
+    Sleep(50);
+  }
+  HWND edit = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Example.COM"));
+  SendMessageW(Child(window, L"BUTTON", Caption("FTP 실행")), BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(Child(window, L"STATIC", L"FTP Opened")));
+
+  PostMessageW(window, 0x8083, 0, 0);
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+  ASSERT_EQ(server.Requests().size(), 3u);
+  EXPECT_NE(server.Requests()[1].find("\r\n\r\n" + kOpenedFtp), std::string::npos);
+  EXPECT_NE(server.Requests()[2].find("\r\n\r\nmode=close_request&protocol=FTP&query=example.com&"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace porvan
