@@ -14,6 +14,8 @@ class IShellFolders;
 class IShellLinks;
 class IOpenFileDialog;
 class IUrlOpener;
+class IUrlTransfer;
+class ITempPath;
 
 struct TPlatform {
   IFileSystem& Files;
@@ -27,6 +29,8 @@ struct TPlatform {
   IShellLinks& ShellLinks;
   IOpenFileDialog& OpenDialog;
   IUrlOpener& Urls;
+  IUrlTransfer& UrlTransfer;
+  ITempPath& TempPath;
 };
 
 }  // namespace porvan

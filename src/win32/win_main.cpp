@@ -7,6 +7,7 @@
 #include "win32/about_window.h"
 #include "win32/config_window.h"
 #include "win32/main_window.h"
+#include "win32/url_moniker_transfer.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"
@@ -15,6 +16,7 @@
 #include "win32/win32_program_launcher.h"
 #include "win32/win32_shell_folders.h"
 #include "win32/win32_shell_links.h"
+#include "win32/win32_temp_path.h"
 #include "win32/win32_url_opener.h"
 #include "win32/win32_version_resource.h"
 
@@ -32,8 +34,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   TWin32ShellLinks shellLinks;
   TWin32OpenFileDialog openDialog;
   TWin32UrlOpener urls;
-  TPlatform platform{files,    process,      version,    messages,   *sockets, network,
-                     launcher, shellFolders, shellLinks, openDialog, urls};
+  TUrlMonikerTransfer urlTransfer;
+  TWin32TempPath tempPath;
+  TPlatform platform{files,        process,    version,    messages, *sockets,    network, launcher,
+                     shellFolders, shellLinks, openDialog, urls,     urlTransfer, tempPath};
 
   if (!CreateSysVar(platform)) {
     return 1;

@@ -16,6 +16,7 @@
 #include "platform/version_resource.h"
 #include "support/fake_launch.h"
 #include "support/fake_shell.h"
+#include "support/fake_url_transfer.h"
 
 namespace porvan::testing {
 
@@ -78,8 +79,10 @@ struct TFakePlatform {
   FakeShellLinks ShellLinks;
   FakeOpenFileDialog OpenDialog;
   FakeUrlOpener Urls;
-  TPlatform Platform{Files,    Process,      Version,    Messages,   *Sockets, Network,
-                     Launcher, ShellFolders, ShellLinks, OpenDialog, Urls};
+  FakeUrlTransfer UrlTransfer{&Files};
+  FakeTempPath TempPath;
+  TPlatform Platform{Files,        Process,    Version,    Messages, *Sockets,    Network, Launcher,
+                     ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer, TempPath};
 
   // The settings file the program at Process.Path uses.
   std::string SettingsPath() const;

@@ -1,0 +1,99 @@
+// The https probe on Windows: one HEAD request through WinINet, redirects not followed.
+#include "win32/secure_probe.h"
+
+#include <windows.h>
+#include <wininet.h>
+
+#include <memory>
+#include <string>
+
+#include "win32/wide_text.h"
+
+namespace porvan {
+
+namespace {
+
+struct TInternetClose {
+  void operator()(HINTERNET handle) const { InternetCloseHandle(handle); }
+};
+using TInternetHandle = std::unique_ptr<void, TInternetClose>;
+
+void SetTimeLimit(HINTERNET handle, DWORD option, std::chrono::milliseconds limit) {
+  DWORD value = static_cast<DWORD>(limit.count());
+  InternetSetOptionW(handle, option, &value, sizeof value);
+}
+
+// A header of the reply as text; empty when it is missing.
+std::wstring QueryText(HINTERNET request, DWORD info) {
+  DWORD size = 0;
+  HttpQueryInfoW(request, info, nullptr, &size, nullptr);
+  if (size == 0) {
+    return {};
+  }
+  std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (!HttpQueryInfoW(request, info, text.data(), &size, nullptr)) {
+    return {};
+  }
+  text.resize(size / sizeof(wchar_t));
+  return text;
+}
+
+}  // namespace
+
+TSecureProbeReply ProbeWithWinInet(const std::string& url, const std::string& referer,
+                                   const TTransferLimits& limits) {
+  TSecureProbeReply reply;
+  std::wstring wideUrl = Wide(url);
+  wchar_t host[INTERNET_MAX_HOST_NAME_LENGTH] = {};
+  wchar_t path[INTERNET_MAX_PATH_LENGTH] = {};
+  wchar_t extra[INTERNET_MAX_PATH_LENGTH] = {};
+  URL_COMPONENTSW parts{};
+  parts.dwStructSize = sizeof parts;
+  parts.lpszHostName = host;
+  parts.dwHostNameLength = INTERNET_MAX_HOST_NAME_LENGTH;
+  parts.lpszUrlPath = path;
+  parts.dwUrlPathLength = INTERNET_MAX_PATH_LENGTH;
+  parts.lpszExtraInfo = extra;
+  parts.dwExtraInfoLength = INTERNET_MAX_PATH_LENGTH;
+  if (!InternetCrackUrlW(wideUrl.c_str(), 0, 0, &parts) || parts.nScheme != INTERNET_SCHEME_HTTPS) {
+    return reply;
+  }
+  // No user agent: the probe names no program.
+  const TInternetHandle session(
+      InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+  if (!session) {
+    return reply;
+  }
+  SetTimeLimit(session.get(), INTERNET_OPTION_CONNECT_TIMEOUT, limits.Connect);
+  SetTimeLimit(session.get(), INTERNET_OPTION_SEND_TIMEOUT, limits.Silence);
+  SetTimeLimit(session.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, limits.Silence);
+  const TInternetHandle connection(InternetConnectW(session.get(), host, parts.nPort, nullptr,
+                                                    nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection) {
+    return reply;
+  }
+  const std::wstring target = std::wstring(path) + extra;
+  const std::wstring wideReferer = Wide(referer);
+  const DWORD flags = INTERNET_FLAG_SECURE | INTERNET_FLAG_NO_AUTO_REDIRECT |
+                      INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_UI | INTERNET_FLAG_RELOAD |
+                      INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
+  const TInternetHandle request(HttpOpenRequestW(connection.get(), L"HEAD", target.c_str(),
+                                                 L"HTTP/1.1", wideReferer.c_str(), nullptr, flags,
+                                                 0));
+  if (!request || !HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) {
+    return reply;
+  }
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  if (!HttpQueryInfoW(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
+                      &size, nullptr)) {
+    return reply;
+  }
+  reply.Answered = true;
+  reply.Status = static_cast<int>(status);
+  reply.Location = Narrow(QueryText(request.get(), HTTP_QUERY_LOCATION));
+  return reply;
+}
+
+}  // namespace porvan
