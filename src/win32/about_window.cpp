@@ -43,7 +43,7 @@ TAboutWindow::TAboutWindow(TPlatform& platform)
       Label2(*this,
              DialogSpec("Porvan는 서버 접근통제 시스템 입니다.\r\r사용자는 포반 클라이언트를 "
                         "통해 인증을 받아야만 접속이 가능합니다.",
-                        {12, 36, 380, 36}),
+                        {12, 36, 380, 44}),
              kText),
       lblWebAddress(
           *this,

@@ -12,6 +12,8 @@ const TFontSpec kUrlFont{L"Tahoma", 13, true};
 const COLORREF kText = RGB(0, 0, 0);
 // Places inside the group box are given relative to it, as the layout states them.
 const TPlace kGroupPlace{12, 126, 447, 209};
+// Multi-line labels get a little more height than their 12-pixel lines need, so a substitute
+// font with taller lines still shows the last one.
 
 TWindowSpec ConfigWindowSpec() {
   return TWindowSpec{.ClassName = L"TfmConfig",
@@ -65,7 +67,7 @@ TConfigWindow::TConfigWindow(TPlatform& platform)
       Label3(*this,
              InGroup("바로가기란 ?\r\r포반 실행시 도메인을 미리 입력해 두고, 포반 실행시에 "
                      "\r\r자동으로 해당 도메인의 포반를 열어주는 기능입니다",
-                     {16, 24, 300, 60}),
+                     {16, 24, 300, 76}),
              kText),
       Label4(*this, InGroup("바로가기 도메인 : ", {16, 112, 100, 12}), kText),
       fUrl(*this, InGroup("", {119, 105, 195, 24}, &kUrlFont), TEditLook{.LowerCase = true},
