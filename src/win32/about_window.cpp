@@ -63,9 +63,8 @@ void TAboutWindow::OnCreated() {
 bool TAboutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   // With the focus on the button, the dialog keys turn Escape into IDCANCEL before any key
   // message; it reaches the form as the key it was.
-  if (message == WM_COMMAND && lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+  if (IsEscapeCommand(message, wParam, lParam)) {
     Run([this] { form_->FormKeyDown(VK_ESCAPE); });
-    result = 0;
     return true;
   }
   return TModalDialog::OnMessage(message, wParam, lParam, result);

@@ -93,9 +93,8 @@ void TConfigWindow::OnCreated() {
 
 bool TConfigWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   // Escape, as the dialog keys deliver it, is the close box's Cancel.
-  if (message == WM_COMMAND && lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+  if (IsEscapeCommand(message, wParam, lParam)) {
     Run([this] { form_->btnCancelClick(); });
-    result = 0;
     return true;
   }
   return TModalDialog::OnMessage(message, wParam, lParam, result);

@@ -15,6 +15,11 @@ inline const TFontSpec kDialogFont{L"Gulim", 12, false, false, HANGEUL_CHARSET};
 // A control's spec from its UTF-8 caption and its place at 96 DPI.
 TControlSpec DialogSpec(const char* utf8Caption, TPlace place, const TFontSpec* font = nullptr);
 
+// Whether the message is the IDCANCEL the dialog keys make of Escape (no control sent it).
+inline bool IsEscapeCommand(UINT message, WPARAM wParam, LPARAM lParam) {
+  return message == WM_COMMAND && lParam == 0 && LOWORD(wParam) == IDCANCEL;
+}
+
 // A button face in two states: a light gradient, darker while pressed; a dotted frame with the
 // focus.
 TFacePainter TwoStateButtonFace(std::wstring text);
