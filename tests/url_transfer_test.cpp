@@ -3,12 +3,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/url_transfer.h"
 #include "support/loopback_server.h"
+#include "support/transfer_cases.h"
 #include "update/nx_url_down.h"
 
 namespace porvan {
@@ -16,69 +18,55 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::TLoopbackServer;
+using testing::TRecordingEvents;
 using testing::TServerAct;
-using testing::TServerTurn;
 
 TEST(TransferStopTextTest, OnlyAWhole2xxReplyHasNoText) {
+  // Each case changes one thing of a clean end: a whole 200 reply.
   struct {
     const char* name;
-    TTransferEnd end;
+    std::function<void(TTransferEnd&)> change;
     std::string text;
   } const cases[] = {
-      {.name = "200",
-       .end = {.PlatformError = "", .PlatformFailed = false, .Aborted = false, .HttpStatus = 200},
-       .text = ""},
-      {.name = "206",
-       .end = {.PlatformError = "", .PlatformFailed = false, .Aborted = false, .HttpStatus = 299},
-       .text = ""},
+      {.name = "200", .change = [](TTransferEnd&) {}, .text = ""},
+      {.name = "299", .change = [](TTransferEnd& e) { e.HttpStatus = 299; }, .text = ""},
+      {.name = "size not announced", .change = [](TTransferEnd& e) { e.Expected = 0; }, .text = ""},
       {.name = "a 404 reported as success",
-       .end = {.PlatformError = "", .PlatformFailed = false, .Aborted = false, .HttpStatus = 404},
+       .change = [](TTransferEnd& e) { e.HttpStatus = 404; },
        .text = "The server answered with status 404."},
       {.name = "a redirect",
-       .end = {.PlatformError = "", .PlatformFailed = false, .Aborted = false, .HttpStatus = 302},
+       .change = [](TTransferEnd& e) { e.HttpStatus = 302; },
        .text = "The server answered with status 302."},
       {.name = "no reply reported as success",
-       .end = {.PlatformError = "", .PlatformFailed = false, .Aborted = false, .HttpStatus = 0},
+       .change = [](TTransferEnd& e) { e.HttpStatus = 0; },
        .text = "The server sent no reply."},
-      {.name = "aborted after a 200",
-       .end = {.PlatformError = "", .PlatformFailed = false, .Aborted = true, .HttpStatus = 200},
+      {.name = "a body cut short reported as success",
+       .change = [](TTransferEnd& e) { e.Received = 4; },
+       .text = "The connection ended after 4 of 100 bytes."},
+      {.name = "aborted",
+       .change = [](TTransferEnd& e) { e.Aborted = true; },
        .text = "The transfer was aborted."},
       {.name = "failed without a text",
-       .end = {.PlatformError = "", .PlatformFailed = true, .Aborted = false, .HttpStatus = 200},
+       .change = [](TTransferEnd& e) { e.PlatformFailed = true; },
        .text = "The transfer failed."},
       {.name = "the platform's own text wins",
-       .end =
-           {.PlatformError = "Timeout", .PlatformFailed = true, .Aborted = true, .HttpStatus = 200},
+       .change =
+           [](TTransferEnd& e) {
+             e.PlatformError = "Timeout";
+             e.Aborted = true;
+           },
        .text = "Timeout"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(TransferStopText(c.end), c.text);
+    TTransferEnd end;
+    end.HttpStatus = 200;
+    end.Received = 100;
+    end.Expected = 100;
+    c.change(end);
+    EXPECT_EQ(TransferStopText(end), c.text);
   }
 }
-
-// Records the notifications; answers false to progress from `abortAt` bytes on.
-class TRecordingEvents : public IUrlTransferEvents {
- public:
-  std::vector<std::string> Log;
-  std::uint32_t AbortAt = std::numeric_limits<std::uint32_t>::max();
-  std::uint32_t LastPosition = 0;
-  std::uint32_t LastMax = 0;
-  int Progresses = 0;
-
-  void OnStartBinding() override { Log.push_back("start"); }
-  bool OnProgress(std::uint32_t progress, std::uint32_t progressMax,
-                  const std::string& /*statusText*/) override {
-    if (Progresses++ == 0) {
-      Log.push_back("progress");
-    }
-    EXPECT_GE(progress, LastPosition);
-    LastPosition = progress;
-    LastMax = progressMax;
-    return progress < AbortAt;
-  }
-  void OnStopBinding(const std::string& errorText) override { Log.push_back("stop " + errorText); }
-};
 
 std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -112,21 +100,17 @@ class CurlTransferTest : public ::testing::Test {
   TRecordingEvents events;
 };
 
-const std::string kBody = [] {
-  std::string body;
-  for (int i = 0; body.size() < 3'000'000; ++i) {
-    body += std::to_string(i) + ",";
-  }
-  return body;
-}();
+const std::string kBody = testing::NumberedBody(3'000'000);
 
 TEST_F(CurlTransferTest, FetchesTheFileWithProgressAndAStopWithoutText) {
-  TLoopbackServer server({{.Reply = "HTTP/1.1 200 OK\r\nContent-Length: " +
-                                    std::to_string(kBody.size()) + "\r\n\r\n" + kBody,
-                           .Act = TServerAct::Answer}});
+  TLoopbackServer server({{.Reply = testing::OkReply(kBody), .Act = TServerAct::Answer}});
   ASSERT_TRUE(server.Listening());
+  std::string atStop;  // the installer is started from the stop notification
+  events.OnStop = [&] { atStop = ReadFile(target); };
   transfer->Download(server.Url("/dl/setup.exe"), target.string(), events, limits);
   EXPECT_EQ(events.Log, (std::vector<std::string>{"start", "progress", "stop "}));
+  EXPECT_EQ(atStop, kBody);
+  EXPECT_FALSE(events.PositionWentBack);
   EXPECT_EQ(events.LastPosition, kBody.size());
   EXPECT_EQ(events.LastMax, kBody.size());
   EXPECT_EQ(ReadFile(target), kBody);
@@ -136,36 +120,11 @@ TEST_F(CurlTransferTest, FetchesTheFileWithProgressAndAStopWithoutText) {
 }
 
 TEST_F(CurlTransferTest, AFailedTransferStopsWithATextAndLeavesTheOlderFile) {
-  struct {
-    const char* name;
-    TServerTurn turn;
-    std::uint32_t abortAt;
-  } const cases[] = {
-      {.name = "404 with an error page",
-       .turn = {.Reply = "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot here!",
-                .Act = TServerAct::Answer},
-       .abortAt = std::numeric_limits<std::uint32_t>::max()},
-      {.name = "closed before a reply",
-       .turn = {.Reply = "", .Act = TServerAct::CloseUnanswered},
-       .abortAt = std::numeric_limits<std::uint32_t>::max()},
-      {.name = "silent server",
-       .turn = {.Reply = "", .Act = TServerAct::StaySilent},
-       .abortAt = std::numeric_limits<std::uint32_t>::max()},
-      {.name = "body cut short",
-       .turn = {.Reply = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\npart",
-                .Act = TServerAct::Answer},
-       .abortAt = std::numeric_limits<std::uint32_t>::max()},
-      {.name = "aborted by progress",
-       .turn = {.Reply = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(kBody.size()) +
-                         "\r\n\r\n" + kBody,
-                .Act = TServerAct::Answer},
-       .abortAt = 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& c : testing::TransferFailureCases()) {
+    SCOPED_TRACE(c.Name);
     events = TRecordingEvents();
-    events.AbortAt = c.abortAt;
-    TLoopbackServer server({c.turn});
+    events.AbortAt = c.Abort ? 1 : events.AbortAt;
+    TLoopbackServer server({c.Turn});
     ASSERT_TRUE(server.Listening());
     transfer->Download(server.Url("/setup.exe"), target.string(), events, limits);
     ASSERT_GE(events.Log.size(), 2u);

@@ -19,6 +19,10 @@ std::string TransferStopText(const TTransferEnd& end) {
   if (end.HttpStatus < 200 || end.HttpStatus > 299) {
     return "The server answered with status " + std::to_string(end.HttpStatus) + ".";
   }
+  if (end.Received < end.Expected) {
+    return "The connection ended after " + std::to_string(end.Received) + " of " +
+           std::to_string(end.Expected) + " bytes.";
+  }
   return {};
 }
 

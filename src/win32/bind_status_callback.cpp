@@ -70,6 +70,8 @@ HRESULT TBindStatusCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG
   if (events_ == nullptr || !started_ || stopped_) {
     return S_OK;
   }
+  received_ = progress;
+  expected_ = progressMax;
   const bool goOn = events_->OnProgress(progress, progressMax, NarrowOrEmpty(statusText));
   HandleWaitingMessages();
   if (!goOn) {
@@ -91,7 +93,9 @@ void TBindStatusCallback::Stop(HRESULT result, const std::string& platformError)
   const TTransferEnd end{.PlatformError = platformError,
                          .PlatformFailed = FAILED(result),
                          .Aborted = aborted_ || result == E_ABORT,
-                         .HttpStatus = httpStatus_};
+                         .HttpStatus = httpStatus_,
+                         .Received = received_,
+                         .Expected = expected_};
   events_->OnStopBinding(TransferStopText(end));
 }
 

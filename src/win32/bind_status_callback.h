@@ -53,6 +53,8 @@ class TBindStatusCallback final : public IBindStatusCallback, public IHttpNegoti
   bool stopped_ = false;
   bool aborted_ = false;
   int httpStatus_ = 0;
+  ULONG received_ = 0;  // the last progress notification's sizes
+  ULONG expected_ = 0;
 };
 
 }  // namespace porvan

@@ -1,0 +1,72 @@
+// Transfers that every platform's transfer seam must judge alike, and a recorder of notifications.
+#include "support/transfer_cases.h"
+
+#include <gtest/gtest.h>
+
+namespace porvan::testing {
+
+void TRecordingEvents::OnStartBinding() {
+  Log.push_back("start");
+}
+
+bool TRecordingEvents::OnProgress(std::uint32_t progress, std::uint32_t progressMax,
+                                  const std::string& /*statusText*/) {
+  if (Progresses++ == 0) {
+    Log.push_back("progress");
+  }
+  PositionWentBack = PositionWentBack || progress < LastPosition;
+  LastPosition = progress;
+  LastMax = progressMax;
+  return progress < AbortAt;
+}
+
+void TRecordingEvents::OnStopBinding(const std::string& errorText) {
+  Log.push_back("stop " + errorText);
+  if (OnStop) {
+    OnStop();
+  }
+}
+
+std::string NumberedBody(std::size_t size) {
+  std::string body;
+  body.reserve(size + 16);
+  for (int i = 0; body.size() < size; ++i) {
+    body += std::to_string(i);
+    body += ',';
+  }
+  body.resize(size);
+  return body;
+}
+
+std::string OkReply(const std::string& body) {
+  return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
+std::vector<TTransferFailureCase> TransferFailureCases() {
+  return {
+      {.Name = "404 with an error page",
+       .Turn = {.Reply = "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot here!",
+                .Act = TServerAct::Answer},
+       .Abort = false,
+       .NeedsSilenceLimit = false},
+      {.Name = "closed before a reply",
+       .Turn = {.Reply = "", .Act = TServerAct::CloseUnanswered},
+       .Abort = false,
+       .NeedsSilenceLimit = false},
+      {.Name = "body cut short",
+       .Turn = {.Reply = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\npart",
+                .Act = TServerAct::Answer},
+       .Abort = false,
+       .NeedsSilenceLimit = false},
+      {.Name = "aborted by progress",
+       .Turn = {.Reply = OkReply(NumberedBody(3'000'000)), .Act = TServerAct::Answer},
+       .Abort = true,
+       .NeedsSilenceLimit = false},
+      {.Name = "silent server",
+       .Turn = {.Reply = "", .Act = TServerAct::StaySilent},
+       .Abort = false,
+       .NeedsSilenceLimit = true},
+  };
+}
+
+}  // namespace porvan::testing

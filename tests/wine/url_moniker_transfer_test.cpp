@@ -1,0 +1,89 @@
+// The Windows transfer seam under Wine: URL Moniker from a loopback server, judged by status.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/code_page.h"
+#include "platform/url_transfer.h"
+#include "support/transfer_cases.h"
+#include "update/nx_url_down.h"
+#include "win32/wide_text.h"
+#include "wine/wine_support.h"
+
+namespace porvan {
+namespace {
+
+using testing::TLoopbackServer;
+using testing::TRecordingEvents;
+using testing::TServerAct;
+
+class UrlMonikerTransferTest : public ::testing::Test {
+ protected:
+  // A Korean folder name: the CP949 path must reach the file system intact.
+  testing::TTempFolder folder{Wide(Utf8ToCp949("내려받기"))};
+  std::wstring target = folder.Path() + L"setup.exe";
+  std::unique_ptr<IUrlTransfer> transfer = CreateSystemUrlTransfer();
+  TTransferLimits limits;
+  TRecordingEvents events;
+};
+
+TEST_F(UrlMonikerTransferTest, FetchesTwentyMegabytesWithProgress) {
+  const std::string body = testing::NumberedBody(20 * 1024 * 1024);
+  TLoopbackServer server({{.Reply = testing::OkReply(body), .Act = TServerAct::Answer}});
+  ASSERT_TRUE(server.Listening());
+  std::string atStop;
+  events.OnStop = [&] { atStop = testing::ReadWholeFile(target); };
+  transfer->Download(server.Url("/dl/setup.exe"), Narrow(target), events, limits);
+  EXPECT_EQ(events.Log, (std::vector<std::string>{"start", "progress", "stop "}));
+  EXPECT_GE(events.Progresses, 2);
+  EXPECT_EQ(events.LastMax, body.size());
+  EXPECT_EQ(events.LastPosition, body.size());
+  EXPECT_FALSE(events.PositionWentBack);
+  EXPECT_TRUE(atStop == body) << "the file at the stop holds " << atStop.size() << " bytes";
+  EXPECT_TRUE(testing::ReadWholeFile(target) == body);
+}
+
+TEST_F(UrlMonikerTransferTest, AFailureReportedAsSuccessStopsWithAText) {
+  for (const auto& c : testing::TransferFailureCases()) {
+    if (c.NeedsSilenceLimit) {
+      continue;  // the URL Moniker keeps the system's own, long limits
+    }
+    SCOPED_TRACE(c.Name);
+    events = TRecordingEvents();
+    events.AbortAt = c.Abort ? 1 : events.AbortAt;
+    TLoopbackServer server({c.Turn});
+    ASSERT_TRUE(server.Listening());
+    transfer->Download(server.Url("/setup.exe"), Narrow(target), events, limits);
+    ASSERT_GE(events.Log.size(), 2u);
+    EXPECT_EQ(events.Log.front(), "start");
+    EXPECT_TRUE(events.Log.back().starts_with("stop ")) << events.Log.back();
+    EXPECT_GT(events.Log.back().size(), 5u) << "reported as a success";
+  }
+}
+
+TEST_F(UrlMonikerTransferTest, TheComponentProbesOverWinsockThenFetches) {
+  TLoopbackServer server({{.Reply = "HTTP/1.1 302 Found\r\nLocation: /files/setup.exe\r\n\r\n",
+                           .Act = TServerAct::Answer},
+                          {.Reply = "HTTP/1.1 200 OK\r\n\r\n", .Act = TServerAct::Answer},
+                          {.Reply = testing::OkReply("MZ installer"), .Act = TServerAct::Answer}});
+  ASSERT_TRUE(server.Listening());
+  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  TNxURLDownload download(*sockets, *transfer);
+  std::wstring saveDir = folder.Path();
+  saveDir.pop_back();  // the component puts the "\" in
+  download.SaveDir = Narrow(saveDir);
+  download.SetURL(server.Url("/dl/get.php?id=7"));
+  std::vector<std::string> log;
+  download.SetOnStart([&](TCustomURLDownload&, const std::string& url) { log.push_back(url); });
+  download.SetOnStop(
+      [&](TCustomURLDownload& sender) { log.push_back("stop " + sender.ErrorText); });
+  EXPECT_TRUE(download.Download());
+  EXPECT_EQ(log, (std::vector<std::string>{server.Url("/dl/files/setup.exe"), "stop "}));
+  EXPECT_EQ(download.LocalFileName(), Narrow(target));
+  EXPECT_EQ(testing::ReadWholeFile(target), "MZ installer");
+}
+
+}  // namespace
+}  // namespace porvan
