@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "win32/view/glyph_grid.h"
 #include "win32/view/paint.h"
 
 namespace porvan {
@@ -15,24 +16,6 @@ const COLORREF kGreen = RGB(46, 158, 69);
 const COLORREF kRed = RGB(210, 59, 59);
 const COLORREF kBlue = RGB(41, 105, 201);
 const COLORREF kWhite = RGB(255, 255, 255);
-
-// Points of a glyph are given on a 16 x 16 grid and placed into `box`.
-POINT OnGrid(const RECT& box, double x, double y) {
-  const double width = box.right - box.left;
-  const double height = box.bottom - box.top;
-  return POINT{box.left + static_cast<LONG>(x * width / 16.0 + 0.5),
-               box.top + static_cast<LONG>(y * height / 16.0 + 0.5)};
-}
-
-RECT GridRect(const RECT& box, double left, double top, double right, double bottom) {
-  const POINT a = OnGrid(box, left, top);
-  const POINT b = OnGrid(box, right, bottom);
-  return RECT{a.x, a.y, b.x, b.y};
-}
-
-int Stroke(const RECT& box, double gridWidth) {
-  return std::max(1, static_cast<int>(gridWidth * (box.right - box.left) / 16.0 + 0.5));
-}
 
 void DrawPadlock(HDC dc, const RECT& box, COLORREF body, COLORREF shackle) {
   const std::array<POINT, 5> arch = {OnGrid(box, 5, 8), OnGrid(box, 5, 4.5), OnGrid(box, 8, 2.5),
