@@ -61,10 +61,6 @@ void TfmUpdateAlert::WMAppQuit() {
   dialog_.SetModalResult(kUpdateAlertQuit);
 }
 
-void TfmUpdateAlert::WMClose() {
-  dialog_.SetModalResult(kUpdateAlertClosed);
-}
-
 std::string TfmUpdateAlert::GetTempDir() {
   if (TempDir.empty()) {
     TempDir = platform_.TempPath.Query(kTempPathLength);

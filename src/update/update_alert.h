@@ -14,10 +14,10 @@ struct TPlatform;
 class IDialogHost;
 class IProgressBar;
 
-// Modal results of the alert.
-inline constexpr int kUpdateAlertSkip = 1;    // "업데이트 안함"
-inline constexpr int kUpdateAlertClosed = 2;  // a plain close request
-inline constexpr int kUpdateAlertQuit = 3;    // "프로그램 종료", Esc, or WM_APP_QUIT
+// Modal results of the alert; a plain close request gives the cancel result of every modal
+// window, 2.
+inline constexpr int kUpdateAlertSkip = 1;  // "업데이트 안함"
+inline constexpr int kUpdateAlertQuit = 3;  // "프로그램 종료", Esc, or WM_APP_QUIT
 
 // GetTempPathA's buffer holds 1,024 bytes and is offered as 1023.
 inline constexpr std::uint32_t kTempPathLength = 1023;
@@ -40,7 +40,6 @@ class TfmUpdateAlert {
   void BitBtn2Click();
   void BitBtn3Click();
   void WMAppQuit();
-  void WMClose();
 
   // The platform's temporary folder, asked once; empty when the platform cannot say or its
   // path does not fit the buffer.

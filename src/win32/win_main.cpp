@@ -7,6 +7,7 @@
 #include "win32/about_window.h"
 #include "win32/config_window.h"
 #include "win32/main_window.h"
+#include "win32/update_alert_window.h"
 #include "win32/url_moniker_transfer.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_message_box.h"
@@ -49,7 +50,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
         platform,
         TDialogTable{
             {TDialogKind::Config, [&platform](HWND owner) { return ShowConfig(platform, owner); }},
-            {TDialogKind::About, [&platform](HWND owner) { return ShowAbout(platform, owner); }}});
+            {TDialogKind::About, [&platform](HWND owner) { return ShowAbout(platform, owner); }},
+            {TDialogKind::UpdateAlert,
+             [&platform](HWND owner) { return ShowUpdateAlert(platform, owner); }}});
     if (mainWindow.Create()) {
       mainWindow.Show(showCommand);
       exitCode = RunMessageLoop();

@@ -1,0 +1,78 @@
+// The update alert's view: TfmUpdateAlert's controls in their places, its keys and messages.
+#include "win32/update_alert_window.h"
+
+#include "update/update_alert_texts.h"
+#include "win32/dialog_parts.h"
+#include "win32/update_alert_pictures.h"
+#include "win32/wide_text.h"
+
+namespace porvan {
+namespace {
+
+const TFontSpec kProgressFont{L"Gulim", 11, false, false, HANGEUL_CHARSET};
+
+TWindowSpec UpdateAlertSpec() {
+  // No system menu, so no title-bar button at all.
+  return TWindowSpec{.ClassName = L"TfmUpdateAlert",
+                     .Caption = UpdateAlertCaption(),
+                     .ClientWidth = 497,
+                     .ClientHeight = 145,
+                     .Style = WS_POPUP | WS_CAPTION,
+                     .ExStyle = WS_EX_DLGMODALFRAME,
+                     .Background = GetSysColor(COLOR_BTNFACE),
+                     .Font = kDialogFont};
+}
+
+TControlSpec Spec(const std::string& caption, TPlace place, const TFontSpec* font = nullptr) {
+  return TControlSpec{.Caption = caption, .Place = place, .Font = font};
+}
+
+TControlSpec HiddenSpec(TPlace place, const TFontSpec* font) {
+  TControlSpec spec = Spec("", place, font);
+  spec.Visible = false;
+  return spec;
+}
+
+}  // namespace
+
+TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform)
+    : TModalDialog(UpdateAlertSpec(), platform.Messages),
+      Label1(*this, Spec(UpdateAlertLabel1(), {15, 16, 265, 12}), RGB(0, 0, 0)),
+      Label2(*this, Spec(UpdateAlertLabel2(), {16, 46, 464, 12}), RGB(0, 0, 0)),
+      DownloadProgress(*this, HiddenSpec({15, 75, 463, 18}, &kProgressFont)),
+      BitBtn1(*this, Spec(UpdateAlertRunText(), {45, 108, 129, 25}),
+              AlertButtonFace(Wide(UpdateAlertRunText()), TAlertGlyph::GreenCheck),
+              [this] { Run([this] { form_.BitBtn1Click(); }); }),
+      BitBtn2(*this, Spec(UpdateAlertQuitText(), {185, 108, 129, 25}),
+              AlertButtonFace(Wide(UpdateAlertQuitText()), TAlertGlyph::RedCross),
+              [this] { Run([this] { form_.BitBtn2Click(); }); }),
+      BitBtn3(*this, Spec(UpdateAlertSkipText(), {325, 108, 129, 25}),
+              AlertButtonFace(Wide(UpdateAlertSkipText()), TAlertGlyph::GreenRunner),
+              [this] { Run([this] { form_.BitBtn3Click(); }); }),
+      form_(platform, DownloadProgress, host_) {}
+
+void TUpdateAlertWindow::OnCreated() {
+  Run([this] { form_.FormCreate(); });
+  SetFocus(BitBtn1.Handle());
+}
+
+bool TUpdateAlertWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_APP_QUIT) {
+    Run([this] { form_.WMAppQuit(); });
+    result = 0;
+    return true;
+  }
+  // Escape presses the cancel button.
+  if (IsEscapeCommand(message, wParam, lParam)) {
+    Run([this] { form_.BitBtn2Click(); });
+    return true;
+  }
+  return TModalDialog::OnMessage(message, wParam, lParam, result);
+}
+
+int ShowUpdateAlert(TPlatform& platform, HWND owner) {
+  TUpdateAlertWindow window(platform);
+  return window.ShowModal(owner);
+}
+
+}  // namespace porvan

@@ -1,0 +1,43 @@
+// The update alert's view: TfmUpdateAlert's controls in their places, its keys and messages.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "update/update_alert.h"
+#include "win32/view/label.h"
+#include "win32/view/modal_dialog.h"
+#include "win32/view/modal_dialog_host.h"
+#include "win32/view/picture_button.h"
+#include "win32/view/progress_bar.h"
+
+namespace porvan {
+
+// Creates the alert over `owner` (may be null), shows it modally, destroys it when it closes
+// and gives its modal result. SysVar must exist.
+int ShowUpdateAlert(TPlatform& platform, HWND owner);
+
+// Registered as "TfmUpdateAlert", so another process finds it to post WM_APP_QUIT.
+class TUpdateAlertWindow : public TModalDialog {
+ public:
+  explicit TUpdateAlertWindow(TPlatform& platform);
+
+ protected:
+  void OnCreated() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  TModalDialogHost host_{*this};
+
+  // In creation order; the buttons take the focus in this order too.
+  TLabel Label1;
+  TLabel Label2;
+  TProgressBar DownloadProgress;
+  TPictureButton BitBtn1;
+  TPictureButton BitBtn2;
+  TPictureButton BitBtn3;
+
+  TfmUpdateAlert form_;
+};
+
+}  // namespace porvan
