@@ -19,34 +19,10 @@
 namespace porvan {
 namespace {
 
+using testing::ChildWithText;
+using testing::TabOrder;
+using testing::TextOf;
 using testing::TFakePlatform;
-
-std::string TextOf(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, 512);
-  return Narrow(text);
-}
-
-std::string ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return Narrow(name);
-}
-
-HWND ChildWithText(HWND parent, const std::string& cp949) {
-  return FindWindowExW(parent, nullptr, nullptr, Wide(cp949).c_str());
-}
-
-// The controls the Tab key visits, from the first, as "class:text".
-std::vector<std::string> TabOrder(HWND dialog, std::size_t count) {
-  std::vector<std::string> order;
-  HWND control = GetNextDlgTabItem(dialog, nullptr, FALSE);
-  for (std::size_t i = 0; i < count && control != nullptr; ++i) {
-    order.push_back(ClassOf(control) + ":" + TextOf(control));
-    control = GetNextDlgTabItem(dialog, control, FALSE);
-  }
-  return order;
-}
 
 class SettingsDialogsTest : public ::testing::Test {
  protected:

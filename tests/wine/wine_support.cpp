@@ -1,6 +1,8 @@
 // Helpers for the Windows tests.
 #include "wine/wine_support.h"
 
+#include "win32/wide_text.h"
+
 namespace porvan::testing {
 
 TTempFolder::TTempFolder(const std::wstring& name) {
@@ -105,6 +107,28 @@ HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms) {
     Sleep(50);
   }
   return nullptr;
+}
+
+std::string TextOf(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return Narrow(text);
+}
+
+HWND ChildWithText(HWND parent, const std::string& cp949) {
+  return FindWindowExW(parent, nullptr, nullptr, Wide(cp949).c_str());
+}
+
+std::vector<std::string> TabOrder(HWND dialog, std::size_t count) {
+  std::vector<std::string> order;
+  HWND control = GetNextDlgTabItem(dialog, nullptr, FALSE);
+  for (std::size_t i = 0; i < count && control != nullptr; ++i) {
+    wchar_t className[64] = {};
+    GetClassNameW(control, className, 64);
+    order.push_back(Narrow(className) + ":" + TextOf(control));
+    control = GetNextDlgTabItem(dialog, control, FALSE);
+  }
+  return order;
 }
 
 }  // namespace porvan::testing

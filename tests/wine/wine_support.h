@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace porvan::testing {
 
@@ -51,5 +53,12 @@ DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments, DWORD ms)
 
 // Polls for a top-level window of the class and title (either may be null) for up to `ms`.
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms);
+
+// A window's text, CP949.
+std::string TextOf(HWND window);
+// The first child whose window text is `cp949`, or null.
+HWND ChildWithText(HWND parent, const std::string& cp949);
+// The controls the Tab key visits, from the first, as "class:text".
+std::vector<std::string> TabOrder(HWND dialog, std::size_t count);
 
 }  // namespace porvan::testing
