@@ -15,41 +15,19 @@ constexpr int kEnterKey = 13;
 constexpr int kClosedImage = 0;
 constexpr int kOpenImage = 1;
 
-const std::string& StartHint() {
-  static const std::string text = Utf8ToCp949("Porvan접근통제시스템");
-  return text;
-}
-
-const std::string& OfflineMessage() {
-  static const std::string text = Utf8ToCp949(
-      "인터넷에 연결되어 있지 않습니다.\r\r인터넷연결 확인 후 프로그램을 다시 실행해주세요");
-  return text;
-}
-
-const std::string& OfflineClientIP() {
-  static const std::string text = Utf8ToCp949("인터넷에 연결되어 있지 않습니다.");
-  return text;
-}
-
-const std::string& EmptyDomainMessage() {
-  static const std::string text = Utf8ToCp949("접속할 URL을 입력 하세요");
-  return text;
-}
-
-const std::string& ExitCaption() {
-  static const std::string text = Utf8ToCp949("Porvan 접근통제 시스템종료 확인");
-  return text;
-}
-
+// The system's texts in UTF-8; each goes through Utf8ToCp949 where it is shown.
+const char* const kStartHint = "Porvan접근통제시스템";
+const char* const kOfflineMessage =
+    "인터넷에 연결되어 있지 않습니다.\r\r인터넷연결 확인 후 프로그램을 다시 실행해주세요";
+const char* const kOfflineClientIP = "인터넷에 연결되어 있지 않습니다.";
+const char* const kEmptyDomainMessage = "접속할 URL을 입력 하세요";
+const char* const kExitCaption = "Porvan 접근통제 시스템종료 확인";
 // The trailing blanks of each paragraph are part of the system's text.
-const std::string& ExitQuestion() {
-  static const std::string text = Utf8ToCp949(
-      "포반가 종료되면 사용중인 FTP와 SSH 프로그램의 접속도      \r\r"
-      "자동으로 끊어지며, 작업중이던 자료를 잃게 됩니다        \r\r"
-      "반드시 작업을 완료하신 후에 포반를 종료하셔야 합니다    \r\r"
-      "포반를 종료 하시겠습니까 ?");
-  return text;
-}
+const char* const kExitQuestion =
+    "포반가 종료되면 사용중인 FTP와 SSH 프로그램의 접속도      \r\r"
+    "자동으로 끊어지며, 작업중이던 자료를 잃게 됩니다        \r\r"
+    "반드시 작업을 완료하신 후에 포반를 종료하셔야 합니다    \r\r"
+    "포반를 종료 하시겠습니까 ?";
 
 std::string AccessHint(const std::string& clientIP, const std::string& domain) {
   return ApplicationTitle() + "\rLocalIP :" + clientIP + "\r" + "Connect URL : " + domain;
@@ -58,20 +36,13 @@ std::string AccessHint(const std::string& clientIP, const std::string& domain) {
 }  // namespace
 
 TfmMain::TfmMain(TPlatform& platform, const TfmMainControls& controls)
-    : fUrl(controls.fUrl),
-      fClientIP(controls.fClientIP),
-      imgFTPOpen(controls.imgFTPOpen),
-      imgFTPClose(controls.imgFTPClose),
-      imgSSHOpen(controls.imgSSHOpen),
-      imgSSHClose(controls.imgSSHClose),
-      TrayIcon(controls.TrayIcon),
-      Window(controls.Window),
+    : TfmMainControls(controls),
       platform_(platform),
       ftp_{&TSysVar::IsFTPOpen, &TRemoteServerCon::OpenFTP, imgFTPOpen, imgFTPClose,
            &TSysVar::ExecuteFTP},
       ssh_{&TSysVar::IsSSHOpen, &TRemoteServerCon::OpenSSH, imgSSHOpen, imgSSHClose,
            &TSysVar::ExecuteSSH} {
-  TrayIcon.SetHint(StartHint());
+  TrayIcon.SetHint(Utf8ToCp949(kStartHint));
   TrayIcon.SetImageIndex(kClosedImage);
 }
 
@@ -139,8 +110,8 @@ void TfmMain::FormClose(TCloseAction& action) {
   }
   if (!IsQuitting) {
     action = TCloseAction::None;
-    const int answer =
-        platform_.Messages.Show(ExitQuestion(), ExitCaption(), mb::kYesNo | mb::kIconInformation);
+    const int answer = platform_.Messages.Show(
+        Utf8ToCp949(kExitQuestion), Utf8ToCp949(kExitCaption), mb::kYesNo | mb::kIconInformation);
     if (answer != mb::kIdYes) {
       return;
     }
@@ -160,14 +131,14 @@ void TfmMain::WMAppQuit() {
 void TfmMain::WMAppStartup() {
   Window.ProcessMessages();
   SysVar->CheckConnection();
-  fClientIP.SetText(SysVar->IsOffline ? OfflineClientIP() : SysVar->ClientIP);
+  fClientIP.SetText(SysVar->IsOffline ? Utf8ToCp949(kOfflineClientIP) : SysVar->ClientIP);
 }
 
 bool TfmMain::CheckOnline() {
   if (!SysVar->IsOffline) {
     return true;
   }
-  ShowNotice(platform_.Messages, OfflineMessage());
+  ShowNotice(platform_.Messages, Utf8ToCp949(kOfflineMessage));
   return false;
 }
 
@@ -204,7 +175,7 @@ void TfmMain::ExecuteClick(const TProtocol& protocol) {
 bool TfmMain::OpenAccess(const TProtocol& protocol) {
   const std::string domain = fUrl.Text();
   if (TrimBlanks(domain).empty()) {
-    ShowNotice(platform_.Messages, EmptyDomainMessage());
+    ShowNotice(platform_.Messages, Utf8ToCp949(kEmptyDomainMessage));
     fUrl.SetFocus();
     return false;
   }

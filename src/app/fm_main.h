@@ -25,7 +25,7 @@ struct TfmMainControls {
 };
 
 // Reads and writes the session state in SysVar, which must exist for the form's lifetime.
-class TfmMain {
+class TfmMain : public TfmMainControls {
  public:
   TfmMain(TPlatform& platform, const TfmMainControls& controls);
 
@@ -54,15 +54,6 @@ class TfmMain {
   bool OpenSSHAccess();
   void SetFTPState(bool open);
   void SetSSHState(bool open);
-
-  IEditBox& fUrl;
-  ILabel& fClientIP;
-  IPicture& imgFTPOpen;
-  IPicture& imgFTPClose;
-  IPicture& imgSSHOpen;
-  IPicture& imgSSHClose;
-  ITrayIcon& TrayIcon;
-  IWindowHost& Window;
 
   std::unique_ptr<TRemoteServerCon> RemoteServer;
   bool IsQuitting = false;

@@ -22,8 +22,8 @@ void FillRounded(HDC dc, const RECT& rect, int radius, COLORREF fill, COLORREF f
 
 void FillRoundedGradient(HDC dc, const RECT& rect, int radius, COLORREF top, COLORREF bottom,
                          COLORREF frame) {
-  TGdiObject<HRGN> region(CreateRoundRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1,
-                                             radius * 2, radius * 2));
+  TGdiObject<HRGN> region(
+      CreateRoundRectRgn(rect.left, rect.top, rect.right, rect.bottom, radius * 2, radius * 2));
   SelectClipRgn(dc, region.get());
   const int height = std::max<int>(1, rect.bottom - rect.top);
   for (int y = 0; y < height; ++y) {
