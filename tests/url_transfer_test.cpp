@@ -11,7 +11,6 @@
 #include "platform/url_transfer.h"
 #include "support/loopback_server.h"
 #include "support/transfer_cases.h"
-#include "update/nx_url_down.h"
 
 namespace porvan {
 namespace {
@@ -153,25 +152,11 @@ TEST_F(CurlTransferTest, TheSecureProbeWantsTls) {
 }
 
 TEST_F(CurlTransferTest, TheComponentProbesThenFetchesWithCurl) {
-  TLoopbackServer server(
-      {{.Reply = "HTTP/1.1 302 Found\r\nLocation: files/setup.exe\r\n\r\n",
-        .Act = TServerAct::Answer},
-       {.Reply = "HTTP/1.1 200 OK\r\n\r\n", .Act = TServerAct::Answer},
-       {.Reply = "HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nMZexe", .Act = TServerAct::Answer}});
-  ASSERT_TRUE(server.Listening());
-  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
-  TNxURLDownload download(*sockets, *transfer);
-  download.SaveDir = (folder / "save").string();
-  download.SetURL(server.Url("/dl/get.php?id=7"));
-  std::vector<std::string> log;
-  download.SetOnStart([&](TCustomURLDownload&, const std::string& url) { log.push_back(url); });
-  download.SetOnStop(
-      [&](TCustomURLDownload& sender) { log.push_back("stop " + sender.ErrorText); });
-  EXPECT_TRUE(download.Download());
-  EXPECT_EQ(log, (std::vector<std::string>{server.Url("/dl/files/setup.exe"), "stop "}));
+  const std::string path =
+      testing::DownloadThroughTheComponent(*transfer, (folder / "save").string());
   // The path rule always inserts "\", which POSIX keeps as part of the name.
-  EXPECT_EQ(download.LocalFileName(), (folder / "save").string() + "\\setup.exe");
-  EXPECT_EQ(ReadFile(download.LocalFileName()), "MZexe");
+  EXPECT_EQ(path, (folder / "save").string() + "\\setup.exe");
+  EXPECT_EQ(ReadFile(path), "MZ installer");
 }
 
 }  // namespace

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "update/nx_url_down.h"
+
 namespace porvan::testing {
 
 void TRecordingEvents::OnStartBinding() {
@@ -67,6 +71,25 @@ std::vector<TTransferFailureCase> TransferFailureCases() {
        .Abort = false,
        .NeedsSilenceLimit = true},
   };
+}
+
+std::string DownloadThroughTheComponent(IUrlTransfer& transfer, const std::string& saveDir) {
+  TLoopbackServer server({{.Reply = "HTTP/1.1 302 Found\r\nLocation: files/setup.exe\r\n\r\n",
+                           .Act = TServerAct::Answer},
+                          {.Reply = "HTTP/1.1 200 OK\r\n\r\n", .Act = TServerAct::Answer},
+                          {.Reply = OkReply("MZ installer"), .Act = TServerAct::Answer}});
+  EXPECT_TRUE(server.Listening());
+  const std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  TNxURLDownload download(*sockets, transfer);
+  download.SaveDir = saveDir;
+  download.SetURL(server.Url("/dl/get.php?id=7"));
+  std::vector<std::string> log;
+  download.SetOnStart([&](TCustomURLDownload&, const std::string& url) { log.push_back(url); });
+  download.SetOnStop(
+      [&](TCustomURLDownload& sender) { log.push_back("stop " + sender.ErrorText); });
+  EXPECT_TRUE(download.Download());
+  EXPECT_EQ(log, (std::vector<std::string>{server.Url("/dl/files/setup.exe"), "stop "}));
+  return download.LocalFileName();
 }
 
 }  // namespace porvan::testing

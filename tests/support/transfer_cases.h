@@ -47,4 +47,9 @@ struct TTransferFailureCase {
 // A 404 with an error page, a close before any reply, a body cut short, an abort, silence.
 std::vector<TTransferFailureCase> TransferFailureCases();
 
+// TNxURLDownload over the system's sockets and `transfer`, from a loopback server that answers
+// the first probe with a relative redirect: checks that it succeeds and that the events name
+// the final URL, and gives the local path. The file there should hold "MZ installer".
+std::string DownloadThroughTheComponent(IUrlTransfer& transfer, const std::string& saveDir);
+
 }  // namespace porvan::testing

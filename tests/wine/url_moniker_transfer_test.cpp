@@ -8,7 +8,6 @@
 #include "platform/code_page.h"
 #include "platform/url_transfer.h"
 #include "support/transfer_cases.h"
-#include "update/nx_url_down.h"
 #include "win32/wide_text.h"
 #include "wine/wine_support.h"
 
@@ -64,24 +63,9 @@ TEST_F(UrlMonikerTransferTest, AFailureReportedAsSuccessStopsWithAText) {
 }
 
 TEST_F(UrlMonikerTransferTest, TheComponentProbesOverWinsockThenFetches) {
-  TLoopbackServer server({{.Reply = "HTTP/1.1 302 Found\r\nLocation: /files/setup.exe\r\n\r\n",
-                           .Act = TServerAct::Answer},
-                          {.Reply = "HTTP/1.1 200 OK\r\n\r\n", .Act = TServerAct::Answer},
-                          {.Reply = testing::OkReply("MZ installer"), .Act = TServerAct::Answer}});
-  ASSERT_TRUE(server.Listening());
-  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
-  TNxURLDownload download(*sockets, *transfer);
   std::wstring saveDir = folder.Path();
   saveDir.pop_back();  // the component puts the "\" in
-  download.SaveDir = Narrow(saveDir);
-  download.SetURL(server.Url("/dl/get.php?id=7"));
-  std::vector<std::string> log;
-  download.SetOnStart([&](TCustomURLDownload&, const std::string& url) { log.push_back(url); });
-  download.SetOnStop(
-      [&](TCustomURLDownload& sender) { log.push_back("stop " + sender.ErrorText); });
-  EXPECT_TRUE(download.Download());
-  EXPECT_EQ(log, (std::vector<std::string>{server.Url("/dl/files/setup.exe"), "stop "}));
-  EXPECT_EQ(download.LocalFileName(), Narrow(target));
+  EXPECT_EQ(testing::DownloadThroughTheComponent(*transfer, Narrow(saveDir)), Narrow(target));
   EXPECT_EQ(testing::ReadWholeFile(target), "MZ installer");
 }
 
