@@ -11,19 +11,18 @@
 #include "platform/message_box.h"
 #include "settings/notice.h"
 #include "settings/sys_var.h"
-#include "support/fake_controls.h"
-#include "support/server_session.h"
+#include "support/main_form.h"
 
 namespace porvan {
 namespace {
 
 using testing::HttpReply;
+using testing::kClientIP;
 using testing::kFtpProgram;
 using testing::kSshProgram;
 using testing::TServerAct;
 using testing::TServerTurn;
 
-const std::string kClientIP = "203.0.113.7";
 const std::string kOpenedFtp = "mode=open_request&protocol=FTP&query=example.com&";
 const std::string kOpenedSsh = "mode=open_request&protocol=SSH&query=example.com&";
 const std::string kClosedFtp = "mode=close_request&protocol=FTP&query=example.com&";
@@ -32,38 +31,6 @@ const std::string kClosedSsh = "mode=close_request&protocol=SSH&query=example.co
 std::string Hint(const std::string& domain) {
   return Utf8ToCp949("Porvan 접근통제 시스템\rLocalIP :") + kClientIP + "\rConnect URL : " + domain;
 }
-
-// The main window's form on fake controls, created as the window creates it.
-struct TMainForm {
-  explicit TMainForm(std::vector<TServerTurn> turns) : session(std::move(turns)) {
-    SysVar->ClientIP = kClientIP;
-    imgFTPOpen.Visible = false;  // as the window shows them at start
-    imgSSHOpen.Visible = false;
-    window.OnClose = [this] {
-      closeAction = TCloseAction::Hide;
-      form.FormClose(closeAction);
-    };
-    form.FormCreate();
-  }
-
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const testing::TShownBox& box : session.Fake.Messages.Shown) {
-      texts.push_back(box.Text);
-    }
-    return texts;
-  }
-
-  testing::TServerSession session;
-  testing::FakeEditBox fUrl;
-  testing::FakeLabel fClientIP;
-  testing::FakePicture imgFTPOpen, imgFTPClose, imgSSHOpen, imgSSHClose;
-  testing::FakeTrayIcon tray;
-  testing::FakeWindowHost window;
-  TfmMain form{session.Fake.Platform,
-               {fUrl, fClientIP, imgFTPOpen, imgFTPClose, imgSSHOpen, imgSSHClose, tray, window}};
-  TCloseAction closeAction = TCloseAction::Hide;
-};
 
 enum class TPress { Ftp, Ssh, Enter, ShiftEnter };
 
@@ -83,7 +50,7 @@ void Press(TfmMain& form, TPress press) {
 }
 
 TEST(fmMainTest, StartsWithTheTitleHintAndTheClosedImage) {
-  TMainForm main({});
+  testing::TMainForm main({});
   EXPECT_EQ(main.tray.Hints, std::vector<std::string>{"Porvan\xC1\xA2\xB1\xD9\xC5\xEB\xC1\xA6"
                                                       "\xBD\xC3\xBD\xBA\xC5\xDB"});
   EXPECT_EQ(main.tray.ImageIndex, 0);
@@ -166,7 +133,7 @@ TEST(fmMainTest, AnExecutePressTakesOneRoad) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    TMainForm main(c.turns);
+    testing::TMainForm main(c.turns);
     SysVar->IsOffline = c.offline;
     SysVar->FTPPath = c.ftpPath;
     main.fUrl.Value = c.domain;
@@ -191,7 +158,7 @@ TEST(fmMainTest, AnExecutePressTakesOneRoad) {
 }
 
 TEST(fmMainTest, BlanksAroundTheDomainAreKeptButBlanksAloneAreRefused) {
-  TMainForm main({{HttpReply("SUCCESS:opened")}});
+  testing::TMainForm main({{HttpReply("SUCCESS:opened")}});
   main.fUrl.Value = " example.com\t";
   main.form.btnExecuteSSHClick();
   EXPECT_EQ(main.session.Bodies(),
@@ -201,7 +168,7 @@ TEST(fmMainTest, BlanksAroundTheDomainAreKeptButBlanksAloneAreRefused) {
 }
 
 TEST(fmMainTest, ASecondPressSendsNothingAndLaunchesAgain) {
-  TMainForm main({{HttpReply("SUCCESS:opened")}});
+  testing::TMainForm main({{HttpReply("SUCCESS:opened")}});
   main.fUrl.Value = "example.com";
   main.form.btnExecuteFTPClick();
   main.form.FormActivate();  // a message box or dialog closed: the tray image goes back to 0
@@ -216,7 +183,7 @@ TEST(fmMainTest, ASecondPressSendsNothingAndLaunchesAgain) {
 }
 
 TEST(fmMainTest, SshAfterFtpAsksForTheLockedDomain) {
-  TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:opened")}});
+  testing::TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:opened")}});
   main.fUrl.Value = "example.com";
   main.form.btnExecuteFTPClick();
   main.form.btnExecuteSSHClick();
@@ -230,7 +197,7 @@ TEST(fmMainTest, SshAfterFtpAsksForTheLockedDomain) {
 }
 
 TEST(fmMainTest, ARefusalLeavesTheOtherProtocolAsItWas) {
-  TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("FAIL:No_SSH_here")}});
+  testing::TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("FAIL:No_SSH_here")}});
   main.fUrl.Value = "example.com";
   main.form.btnExecuteFTPClick();
   main.form.btnExecuteSSHClick();
@@ -301,7 +268,7 @@ TEST(fmMainTest, ClosingAsksOnlyWhenAccessIsOpenAndClosesFtpFirst) {
     if (!turns.empty()) {
       turns.back() = {"", TServerAct::CloseUnanswered};
     }
-    TMainForm main(turns);
+    testing::TMainForm main(turns);
     SysVar->IsFTPOpen = c.ftpOpen ? 1 : 0;
     SysVar->IsSSHOpen = c.sshOpen ? 1 : 0;
     main.fUrl.Value = "example.com";
@@ -325,7 +292,7 @@ TEST(fmMainTest, ClosingAsksOnlyWhenAccessIsOpenAndClosesFtpFirst) {
 }
 
 TEST(fmMainTest, QuitFromTheTrayRestoresTheWindowThenClosesWithoutAsking) {
-  TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:closed")}});
+  testing::TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:closed")}});
   main.fUrl.Value = "example.com";
   main.form.btnExecuteFTPClick();
   main.window.Minimize();
@@ -341,7 +308,7 @@ TEST(fmMainTest, QuitFromTheTrayRestoresTheWindowThenClosesWithoutAsking) {
 }
 
 TEST(fmMainTest, TheTrayDoubleClickRestoresOnlyAMinimisedProgram) {
-  TMainForm main({});
+  testing::TMainForm main({});
   main.form.TrayIconDblClick();
   EXPECT_TRUE(main.window.Calls.empty());
   main.window.Minimized = true;
@@ -350,7 +317,7 @@ TEST(fmMainTest, TheTrayDoubleClickRestoresOnlyAMinimisedProgram) {
 }
 
 TEST(fmMainTest, ActivationFocusesTheDomainAndShowsTheClosedTrayImage) {
-  TMainForm main({});
+  testing::TMainForm main({});
   main.tray.ImageIndex = 1;
   main.form.FormActivate();
   EXPECT_EQ(main.fUrl.Focused, 1);
@@ -360,29 +327,8 @@ TEST(fmMainTest, ActivationFocusesTheDomainAndShowsTheClosedTrayImage) {
   EXPECT_TRUE(main.session.Bodies().empty());
 }
 
-TEST(fmMainTest, TheStartupShowsTheClientIPOrTheOfflineText) {
-  struct {
-    const char* name{};
-    TServerTurn turn{};
-    std::string shown{};
-  } const cases[] = {
-      {.name = "online", .turn = {HttpReply("198.51.100.4")}, .shown = "198.51.100.4"},
-      {.name = "offline",
-       .turn = {HttpReply("")},
-       .shown = Utf8ToCp949("인터넷에 연결되어 있지 않습니다.")},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TMainForm main({c.turn});
-    main.form.FormShow();
-    main.form.WMAppStartup();
-    EXPECT_EQ(main.window.Calls, (std::vector<std::string>{"PostStartup", "ProcessMessages"}));
-    EXPECT_EQ(main.fClientIP.Value, c.shown);
-  }
-}
-
 TEST(fmMainTest, SettingsAndAboutGoThroughTheWindowHost) {
-  TMainForm main({});
+  testing::TMainForm main({});
   main.form.btnConfigClick();
   main.form.btnAboutClick();
   EXPECT_EQ(main.window.Calls, (std::vector<std::string>{"ShowDialog 2", "ShowDialog 3"}));
@@ -416,7 +362,7 @@ TEST(TrayHintTest, IsCutAt127BytesAndNeverInsideACharacter) {
 }
 
 TEST(fmMainTest, ALongDomainGivesTheCutHint) {
-  TMainForm main({{HttpReply("SUCCESS:opened")}});
+  testing::TMainForm main({{HttpReply("SUCCESS:opened")}});
   main.fUrl.Value = std::string(120, 'x') + ".com";
   main.form.btnExecuteFTPClick();
   EXPECT_EQ(main.tray.Hints.back(), Hint(main.fUrl.Value).substr(0, kTrayHintLimit));

@@ -1,12 +1,14 @@
 // TfmMain: the main window's form logic: open access, launch the client, tray, close of access.
 #include "app/fm_main.h"
 
+#include "app/fm_init.h"
 #include "app/tray_hint.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "server/text_bytes.h"
 #include "settings/notice.h"
 #include "settings/sys_var.h"
+#include "update/update_alert.h"
 
 namespace porvan {
 namespace {
@@ -128,10 +130,40 @@ void TfmMain::WMAppQuit() {
   Window.Close();
 }
 
+void TfmMain::WMEndSession() {
+  IsQuitting = true;
+  Window.Close();
+}
+
 void TfmMain::WMAppStartup() {
+  if (startupRan_) {
+    return;
+  }
+  startupRan_ = true;
   Window.ProcessMessages();
-  SysVar->CheckConnection();
-  fClientIP.SetText(SysVar->IsOffline ? Utf8ToCp949(kOfflineClientIP) : SysVar->ClientIP);
+  const int connection = Window.ShowDialog(TDialogKind::Init);
+  fClientIP.SetText(connection == kInitOffline ? Utf8ToCp949(kOfflineClientIP) : SysVar->ClientIP);
+
+  // A check that gets no answer goes on as if the version were current.
+  if (SysVar->IsLatestVersion() == TVersionCheck::UpdateAvailable &&
+      Window.ShowDialog(TDialogKind::UpdateAlert) == kUpdateAlertQuit) {
+    Window.Close();
+    return;
+  }
+
+  if (SysVar->ShortcutDomain.empty()) {
+    return;
+  }
+  if (SysVar->StartMinimized) {
+    Window.Minimize();
+    Window.ProcessMessages();
+  }
+  fUrl.SetText(SysVar->ShortcutDomain);
+  if (SysVar->ShortcutClientType == "FTP") {
+    btnExecuteFTPClick();
+  } else if (SysVar->ShortcutClientType == "SSH") {
+    btnExecuteSSHClick();
+  }
 }
 
 bool TfmMain::CheckOnline() {

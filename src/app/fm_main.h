@@ -46,7 +46,10 @@ class TfmMain : public TfmMainControls {
   // `action` comes preset to Hide; the handler may cancel the close (None) or free the window.
   void FormClose(TCloseAction& action);
   void WMAppQuit();
-  // The start-up sequence; for now the connection check and the client IP.
+  // Windows ends the session: open access is closed without a question, as for WMAppQuit.
+  void WMEndSession();
+  // The start-up sequence: connection check behind the splash, the client IP, the version check
+  // with the update alert, and the open a shortcut's arguments ask for. Runs once per process.
   void WMAppStartup();
 
   bool CheckOnline();
@@ -74,6 +77,7 @@ class TfmMain : public TfmMainControls {
   void SendCloseRequests();
 
   TPlatform& platform_;
+  bool startupRan_ = false;
   const TProtocol ftp_;
   const TProtocol ssh_;
 };

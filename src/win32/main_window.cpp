@@ -173,6 +173,12 @@ bool TMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_APP_QUIT:
       form_->WMAppQuit();
       return true;
+    case WM_ENDSESSION:
+      // The session really ends: close open access now, nobody is there to answer a question.
+      if (wParam != FALSE) {
+        form_->WMEndSession();
+      }
+      return true;
     case WM_CLOSE:
       OnClose();
       return true;

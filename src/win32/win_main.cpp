@@ -5,7 +5,9 @@
 #include "platform/platform.h"
 #include "platform/socket.h"
 #include "win32/about_window.h"
+#include "win32/com_apartment.h"
 #include "win32/config_window.h"
+#include "win32/init_window.h"
 #include "win32/main_window.h"
 #include "win32/update_alert_window.h"
 #include "win32/url_moniker_transfer.h"
@@ -24,6 +26,8 @@
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
   using namespace porvan;
+  // One single-threaded apartment for the whole run: shell links and the download need COM.
+  TComApartment com;
   TWin32FileSystem files;
   TWin32ProcessInfo process;
   TWin32VersionResource version;
@@ -45,10 +49,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   }
   int exitCode = 1;
   {
-    // The modal dialogs are plugged in here as their windows are built.
     TMainWindow mainWindow(
         platform,
         TDialogTable{
+            {TDialogKind::Init, [&platform](HWND owner) { return ShowInit(platform, owner); }},
             {TDialogKind::Config, [&platform](HWND owner) { return ShowConfig(platform, owner); }},
             {TDialogKind::About, [&platform](HWND owner) { return ShowAbout(platform, owner); }},
             {TDialogKind::UpdateAlert,

@@ -5,6 +5,9 @@ namespace porvan::testing {
 
 int FakeWindowHost::ShowDialog(TDialogKind kind) {
   Calls.push_back("ShowDialog " + std::to_string(static_cast<int>(kind)));
+  if (const auto action = DialogActions.find(kind); action != DialogActions.end()) {
+    return action->second();
+  }
   const auto found = DialogResults.find(kind);
   return found == DialogResults.end() ? 0 : found->second;
 }

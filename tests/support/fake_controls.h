@@ -51,6 +51,8 @@ class FakeWindowHost : public IWindowHost {
  public:
   std::vector<std::string> Calls;
   std::map<TDialogKind, int> DialogResults;
+  // Runs in place of a dialog that has one and gives its result (the splash's check, say).
+  std::map<TDialogKind, std::function<int()>> DialogActions;
   bool Minimized = false;
   bool Visible = true;
   std::function<void()> OnClose;

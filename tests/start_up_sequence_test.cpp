@@ -1,0 +1,251 @@
+// The start-up sequence: splash, client IP, version check with the update alert, shortcut open.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/fm_init.h"
+#include "platform/code_page.h"
+#include "support/fake_dialog_controls.h"
+#include "support/main_form.h"
+
+namespace porvan {
+namespace {
+
+using testing::HttpReply;
+using testing::TServerAct;
+using testing::TServerTurn;
+
+const std::string kIP = "198.51.100.4";
+const std::string kAskIP = "mode=get_client_ip";
+const std::string kAskVersion = "mode=check_version&version=1.5.0.0";
+const std::string kOpenFtp = "mode=open_request&protocol=FTP&query=example.com&";
+const std::string kOpenSsh = "mode=open_request&protocol=SSH&query=example.com&";
+const TServerTurn kNoServer{"", TServerAct::CloseUnanswered};
+
+std::string Offline() {
+  return Utf8ToCp949("인터넷에 연결되어 있지 않습니다.");
+}
+
+struct TStartCase {
+  const char* name;
+  bool networkDown = false;
+  std::vector<TServerTurn> turns;
+  std::string domain;  // the shortcut's arguments
+  std::string clientType;
+  bool minimized = false;
+  int alertResult = 0;
+  // What the sequence did.
+  std::vector<std::string> bodies;
+  std::vector<std::string> calls;
+  std::string clientIP;
+  std::string field;
+  std::vector<std::string> launched;
+  std::string lastBox;  // "" when no box was shown
+};
+
+const std::vector<std::string> kSplashOnly = {"ProcessMessages", "ShowDialog 0"};
+const std::vector<std::string> kSplashAlert = {"ProcessMessages", "ShowDialog 0", "ShowDialog 1"};
+
+TEST(StartUpSequenceTest, TakesEachRoad) {
+  const std::string offlineNotice = Utf8ToCp949(
+      "인터넷에 연결되어 있지 않습니다.\r\r인터넷연결 확인 후 프로그램을 다시 실행해주세요");
+  const TStartCase cases[] = {
+      {.name = "online, current, no shortcut",
+       .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
+       .bodies = {kAskIP, kAskVersion},
+       .calls = kSplashOnly,
+       .clientIP = kIP},
+      {.name = "shortcut FTP minimised",
+       .turns = {{HttpReply(kIP)}, {HttpReply("OK")}, {HttpReply("SUCCESS:Access_opened:a:b")}},
+       .domain = "example.com",
+       .clientType = "FTP",
+       .minimized = true,
+       .bodies = {kAskIP, kAskVersion, kOpenFtp},
+       .calls = {"ProcessMessages", "ShowDialog 0", "Minimize", "ProcessMessages"},
+       .clientIP = kIP,
+       .field = "example.com",
+       .launched = {testing::kFtpProgram}},
+      {.name = "shortcut SSH",
+       .turns = {{HttpReply(kIP)}, {HttpReply("OK")}, {HttpReply("SUCCESS:Access_opened:a:b")}},
+       .domain = "example.com",
+       .clientType = "SSH",
+       .bodies = {kAskIP, kAskVersion, kOpenSsh},
+       .calls = kSplashOnly,
+       .clientIP = kIP,
+       .field = "example.com",
+       .launched = {testing::kSshProgram}},
+      {.name = "client type in lower case opens nothing",
+       .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
+       .domain = "example.com",
+       .clientType = "ftp",
+       .bodies = {kAskIP, kAskVersion},
+       .calls = kSplashOnly,
+       .clientIP = kIP,
+       .field = "example.com"},
+      {.name = "empty client type opens nothing",
+       .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
+       .domain = "example.com",
+       .bodies = {kAskIP, kAskVersion},
+       .calls = kSplashOnly,
+       .clientIP = kIP,
+       .field = "example.com"},
+      {.name = "empty domain with true: not minimised, nothing filled",
+       .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
+       .clientType = "FTP",
+       .minimized = true,
+       .bodies = {kAskIP, kAskVersion},
+       .calls = kSplashOnly,
+       .clientIP = kIP},
+      {.name = "network down: offline text, the open meets the offline notice",
+       .networkDown = true,
+       .turns = {kNoServer},
+       .domain = "example.com",
+       .clientType = "FTP",
+       .bodies = {kAskVersion},
+       .calls = kSplashOnly,
+       .clientIP = Offline(),
+       .field = "example.com",
+       .lastBox = offlineNotice},
+      {.name = "no client IP from the server is offline too",
+       .turns = {{HttpReply("")}, {HttpReply("OK")}},
+       .bodies = {kAskIP, kAskVersion},
+       .calls = kSplashOnly,
+       .clientIP = Offline()},
+      {.name = "update skipped (1): the shortcut still opens",
+       .turns = {{HttpReply(kIP)},
+                 {HttpReply("NEW|http://127.0.0.1/setup.exe")},
+                 {HttpReply("SUCCESS:Access_opened:a:b")}},
+       .domain = "example.com",
+       .clientType = "FTP",
+       .alertResult = 1,
+       .bodies = {kAskIP, kAskVersion, kOpenFtp},
+       .calls = kSplashAlert,
+       .clientIP = kIP,
+       .field = "example.com",
+       .launched = {testing::kFtpProgram}},
+      {.name = "alert closed by the platform (2): goes on",
+       .turns = {{HttpReply(kIP)}, {HttpReply("NEW|setup.exe")}},
+       .domain = "example.com",
+       .clientType = "xyz",
+       .alertResult = 2,
+       .bodies = {kAskIP, kAskVersion},
+       .calls = kSplashAlert,
+       .clientIP = kIP,
+       .field = "example.com"},
+      {.name = "quit in the alert (3): the window closes, nothing is opened",
+       .turns = {{HttpReply(kIP)}, {HttpReply("NEW|setup.exe")}},
+       .domain = "example.com",
+       .clientType = "FTP",
+       .alertResult = 3,
+       .bodies = {kAskIP, kAskVersion},
+       .calls = {"ProcessMessages", "ShowDialog 0", "ShowDialog 1", "Close"},
+       .clientIP = kIP},
+      {.name = "no answer to the version check: no alert, no box, the shortcut opens",
+       .turns = {{HttpReply(kIP)}, kNoServer, {HttpReply("SUCCESS:Access_opened:a:b")}},
+       .domain = "example.com",
+       .clientType = "FTP",
+       .bodies = {kAskIP, kAskVersion, kOpenFtp},
+       .calls = kSplashOnly,
+       .clientIP = kIP,
+       .field = "example.com",
+       .launched = {testing::kFtpProgram}},
+      {.name = "a version reply without installer is no answer",
+       .turns = {{HttpReply(kIP)}, {HttpReply("NEW|")}},
+       .bodies = {kAskIP, kAskVersion},
+       .calls = kSplashOnly,
+       .clientIP = kIP},
+  };
+  for (const TStartCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TMainForm main(c.turns);
+    main.session.Fake.Network.Offline = c.networkDown;
+    SysVar->ShortcutDomain = c.domain;
+    SysVar->ShortcutClientType = c.clientType;
+    SysVar->StartMinimized = c.minimized;
+    testing::FakeLabel splashLabel;
+    testing::FakeDialogHost splash;
+    main.window.DialogActions[TDialogKind::Init] = [&] {
+      TfmInit init(splashLabel, splash);
+      init.WMAppStartup();
+      return splash.Results.empty() ? 0 : splash.Results.back();
+    };
+    main.window.DialogResults[TDialogKind::UpdateAlert] = c.alertResult;
+
+    main.form.FormShow();
+    main.form.WMAppStartup();
+    main.form.WMAppStartup();  // a second showing does not run the sequence again
+
+    EXPECT_EQ(main.session.Bodies(), c.bodies);
+    std::vector<std::string> calls(main.window.Calls.begin() + 1, main.window.Calls.end());
+    EXPECT_EQ(main.window.Calls.front(), "PostStartup");
+    EXPECT_EQ(calls, c.calls);
+    EXPECT_EQ(main.fClientIP.Value, c.clientIP);
+    EXPECT_EQ(main.fUrl.Value, c.field);
+    EXPECT_EQ(main.session.Fake.Launcher.Opened, c.launched);
+    const std::vector<std::string> boxes = main.BoxTexts();
+    EXPECT_EQ(boxes.empty() ? std::string() : boxes.back(), c.lastBox);
+  }
+}
+
+TEST(StartUpSequenceTest, TheUpdateUrlIsKeptForTheAlert) {
+  // The splash is scripted here, so the version check is the first request.
+  testing::TMainForm main({{HttpReply("NEW|http://127.0.0.1:9/s.exe|notes")}});
+  main.window.DialogResults[TDialogKind::Init] = kInitOnline;
+  main.form.WMAppStartup();
+  EXPECT_EQ(SysVar->UpdateURL, "http://127.0.0.1:9/s.exe");
+}
+
+struct TSplashCase {
+  const char* name;
+  bool networkDown;
+  std::vector<TServerTurn> turns;
+  std::string lastText;
+  int result;
+};
+
+TEST(StartUpSequenceTest, TheSplashChecksTheConnectionAndEndsWithItsResult) {
+  const TSplashCase cases[] = {
+      {"online",
+       false,
+       {{HttpReply(kIP)}},
+       " \xBF\xAC\xB0\xE1 \xC3\xBC\xC5\xA9 \xBF\xCF\xB7\xE1 ",
+       kInitOnline},
+      {"network down", true, {}, Utf8ToCp949("인터넷에 연결되어 있지 않습니다"), kInitOffline},
+      {"server gives no IP",
+       false,
+       {kNoServer},
+       Utf8ToCp949("인터넷에 연결되어 있지 않습니다"),
+       kInitOffline},
+  };
+  for (const TSplashCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TServerSession session(c.turns);
+    session.Fake.Network.Offline = c.networkDown;
+    testing::FakeLabel label;
+    testing::FakeDialogHost host;
+    TfmInit init(label, host);
+    init.WMAppStartup();
+    EXPECT_EQ(label.Value, c.lastText);
+    EXPECT_EQ(host.Results, std::vector<int>{c.result});
+    EXPECT_EQ(SysVar->ClientIP, c.result == kInitOnline ? kIP : "");
+  }
+  EXPECT_EQ(InitCheckingStateText(), Utf8ToCp949("포반 연결상태 체크중..."));
+  EXPECT_EQ(InitCheckingText(), Utf8ToCp949("포반 연결 체크중...."));
+}
+
+TEST(StartUpSequenceTest, ASessionEndClosesOpenAccessWithoutAQuestion) {
+  testing::TMainForm main(
+      {{HttpReply("SUCCESS:Access_opened:a:b")}, {HttpReply("SUCCESS:Access_closed:a:b")}});
+  main.fUrl.Value = "example.com";
+  main.form.btnExecuteFTPClick();
+  main.form.WMEndSession();
+  EXPECT_EQ(
+      main.session.Bodies(),
+      (std::vector<std::string>{kOpenFtp, "mode=close_request&protocol=FTP&query=example.com&"}));
+  EXPECT_EQ(main.closeAction, TCloseAction::Free);
+  EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
+}
+
+}  // namespace
+}  // namespace porvan
