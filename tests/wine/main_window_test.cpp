@@ -10,6 +10,7 @@
 #include "settings/notice.h"
 #include "settings/sys_var.h"
 #include "support/server_session.h"
+#include "win32/init_window.h"
 #include "win32/main_window.h"
 #include "win32/view/dpi.h"
 #include "win32/wide_text.h"
@@ -22,6 +23,8 @@ using testing::HttpReply;
 using testing::TServerTurn;
 
 const std::string kOpenedFtp = "mode=open_request&protocol=FTP&query=example.com&";
+const std::string kVersionCheck = "mode=check_version&version=1.5.0.0";
+const TServerTurn kCurrentVersion{HttpReply("OK")};
 
 std::wstring Caption(const char* utf8) {
   return Wide(Utf8ToCp949(utf8));
@@ -54,17 +57,21 @@ struct TShownMainWindow {
   explicit TShownMainWindow(std::vector<TServerTurn> turns) : session(std::move(turns)) {
     EXPECT_TRUE(window.Create());
     window.Show(SW_SHOWNORMAL);
-    Pump();  // the start-up: the connection check and the client IP
+    Pump();  // the start-up: the splash's connection check, the client IP, the version check
     edit = FindWindowExW(window.Handle(), nullptr, L"EDIT", nullptr);
   }
 
   testing::TServerSession session;
-  TMainWindow window{session.Fake.Platform, TDialogTable{}};
+  // The splash is the real one, so the start-up asks the server as the program does.
+  TMainWindow window{session.Fake.Platform, TDialogTable{{TDialogKind::Init, [this](HWND owner) {
+                                                            return ShowInit(session.Fake.Platform,
+                                                                            owner);
+                                                          }}}};
   HWND edit = nullptr;
 };
 
 TEST(MainWindowTest, IsMadeAsDesigned) {
-  TShownMainWindow main({{HttpReply("198.51.100.4")}});
+  TShownMainWindow main({{HttpReply("198.51.100.4")}, kCurrentVersion});
   HWND window = FindWindowW(L"TfmMain", Wide(ApplicationTitle()).c_str());
   ASSERT_EQ(window, main.window.Handle());
   const TDpi dpi = DpiOfWindow(window);
@@ -130,11 +137,11 @@ TEST(MainWindowTest, IsMadeAsDesigned) {
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(clientIP, WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(font.lfUnderline, TRUE);
   EXPECT_EQ(font.lfWeight, FW_BOLD);
-  EXPECT_EQ(main.session.Bodies(), std::vector<std::string>{"mode=get_client_ip"});
+  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{"mode=get_client_ip", kVersionCheck}));
 }
 
 TEST(MainWindowTest, EveryLetterEntersTheDomainFieldInLowerCase) {
-  TShownMainWindow main({{HttpReply("198.51.100.4")}});
+  TShownMainWindow main({{HttpReply("198.51.100.4")}, kCurrentVersion});
   for (wchar_t c : std::wstring(L"Ex\u00C4")) {  // typed, a capital A with umlaut too
     SendMessageW(main.edit, WM_CHAR, c, 0);
   }
@@ -157,6 +164,7 @@ TEST(MainWindowTest, EveryLetterEntersTheDomainFieldInLowerCase) {
 
 TEST(MainWindowTest, EnterAndTheButtonsOpenAccessAndTheCloseAsksFirst) {
   TShownMainWindow main({{HttpReply("198.51.100.4")},
+                         kCurrentVersion,
                          {HttpReply("SUCCESS:opened")},
                          {HttpReply("SUCCESS:opened")},
                          {HttpReply("SUCCESS:closed")},
@@ -177,11 +185,11 @@ TEST(MainWindowTest, EnterAndTheButtonsOpenAccessAndTheCloseAsksFirst) {
   main.session.Fake.Messages.Answers = {IDNO, IDYES};
   SendMessageW(Child(window, L"BUTTON", Caption("종료")), BM_CLICK, 0, 0);
   EXPECT_TRUE(IsWindow(window));
-  EXPECT_EQ(main.session.Bodies().size(), 3u);
+  EXPECT_EQ(main.session.Bodies().size(), 4u);
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(main.session.Bodies(),
-            (std::vector<std::string>{"mode=get_client_ip", kOpenedFtp,
+            (std::vector<std::string>{"mode=get_client_ip", kVersionCheck, kOpenedFtp,
                                       "mode=open_request&protocol=SSH&query=example.com&",
                                       "mode=close_request&protocol=FTP&query=example.com&",
                                       "mode=close_request&protocol=SSH&query=example.com&"}));
@@ -191,8 +199,10 @@ TEST(MainWindowTest, EnterAndTheButtonsOpenAccessAndTheCloseAsksFirst) {
 }
 
 TEST(MainWindowTest, QuitFromAnotherProcessClosesOpenAccessWithoutAsking) {
-  testing::TLoopbackServer server(
-      {{HttpReply("198.51.100.4")}, {HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:closed")}});
+  testing::TLoopbackServer server({{HttpReply("198.51.100.4")},
+                                   kCurrentVersion,
+                                   {HttpReply("SUCCESS:opened")},
+                                   {HttpReply("SUCCESS:closed")}});
   testing::TTempFolder folder(L"porvan-quit");
   const std::wstring exe = folder.Path() + L"Porvan.exe";
   ASSERT_TRUE(CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE));
@@ -206,7 +216,7 @@ TEST(MainWindowTest, QuitFromAnotherProcessClosesOpenAccessWithoutAsking) {
   ASSERT_TRUE(porvan.Started());
   HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
   ASSERT_NE(window, nullptr);
-  for (int waited = 0; server.Requests().empty() && waited < 10000; waited += 50) {
+  for (int waited = 0; server.Requests().size() < 2 && waited < 10000; waited += 50) {
     Sleep(50);
   }
   HWND edit = FindWindowExW(window, nullptr, L"EDIT", nullptr);
@@ -216,9 +226,9 @@ TEST(MainWindowTest, QuitFromAnotherProcessClosesOpenAccessWithoutAsking) {
 
   PostMessageW(window, 0x8083, 0, 0);
   EXPECT_EQ(porvan.WaitForExit(20000), 0u);
-  ASSERT_EQ(server.Requests().size(), 3u);
-  EXPECT_NE(server.Requests()[1].find("\r\n\r\n" + kOpenedFtp), std::string::npos);
-  EXPECT_NE(server.Requests()[2].find("\r\n\r\nmode=close_request&protocol=FTP&query=example.com&"),
+  ASSERT_EQ(server.Requests().size(), 4u);
+  EXPECT_NE(server.Requests()[2].find("\r\n\r\n" + kOpenedFtp), std::string::npos);
+  EXPECT_NE(server.Requests()[3].find("\r\n\r\nmode=close_request&protocol=FTP&query=example.com&"),
             std::string::npos);
 }
 

@@ -23,6 +23,7 @@ class TTempFolder {
 };
 
 std::string ReadWholeFile(const std::wstring& path);
+bool FileExists(const std::wstring& path);
 void WriteWholeFile(const std::wstring& path, const std::string& bytes);
 
 // The folder of the running test executable, with a trailing backslash.

@@ -1,0 +1,100 @@
+// Porvan.exe as its users start it from a shortcut: the start-up requests in order, the client
+// program started, the tray, and access closed again on WM_APP_QUIT or at the end of the session.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "support/loopback_server.h"
+#include "support/server_session.h"
+#include "win32/wide_text.h"
+#include "wine/wine_support.h"
+
+namespace porvan {
+namespace {
+
+using testing::HttpReply;
+
+const std::vector<std::string> kExpectedBodies = {
+    "mode=get_client_ip", "mode=check_version&version=1.5.0.0",
+    "mode=open_request&protocol=FTP&query=example.com&",
+    "mode=close_request&protocol=FTP&query=example.com&"};
+
+std::string BodyOf(const std::string& request) {
+  const std::size_t headEnd = request.find("\r\n\r\n");
+  return headEnd == std::string::npos ? request : request.substr(headEnd + 4);
+}
+
+// A copy of Porvan.exe in a folder of its own, its settings pointing at a loopback server and
+// its FTP program at a stand-in that records that it ran.
+struct TShortcutStart {
+  testing::TLoopbackServer server{{{HttpReply("198.51.100.4")},
+                                   {HttpReply("OK")},
+                                   {HttpReply("SUCCESS:Access_opened:FTP:example.com")},
+                                   {HttpReply("SUCCESS:Access_closed:FTP:example.com")}}};
+  testing::TTempFolder folder{L"porvan-whole"};
+  std::wstring exe = folder.Path() + L"Porvan.exe";
+  std::wstring client = folder.Path() + L"record_run.exe";
+  HWND window = nullptr;
+
+  TShortcutStart() {
+    const std::wstring built = testing::TestExecutableFolder() + L"..\\";
+    CopyFileW((built + L"Porvan.exe").c_str(), exe.c_str(), FALSE);
+    CopyFileW((built + L"record_run.exe").c_str(), client.c_str(), FALSE);
+    testing::WriteWholeFile(folder.Path() + L"Porvan.ini", "[config]\r\nFTPPath=" + Narrow(client) +
+                                                               "\r\nSSHPath=x.exe\r\nServerURL=" +
+                                                               server.Url("/porvan.php") + "\r\n");
+  }
+
+  std::vector<std::string> Bodies() const {
+    std::vector<std::string> bodies;
+    for (const std::string& request : server.Requests()) {
+      bodies.push_back(BodyOf(request));
+    }
+    return bodies;
+  }
+
+  // Waits until the program has opened access and started the client program.
+  void WaitUntilOpen() {
+    window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
+    ASSERT_NE(window, nullptr);
+    for (int waited = 0; waited < 20000 && !testing::FileExists(client + L".ran"); waited += 50) {
+      Sleep(50);
+    }
+    ASSERT_TRUE(testing::FileExists(client + L".ran"));
+    EXPECT_EQ(Bodies(),
+              std::vector<std::string>(kExpectedBodies.begin(), kExpectedBodies.end() - 1));
+    // Minimised from the shortcut: into the tray, no window and no taskbar button.
+    EXPECT_FALSE(IsWindowVisible(window));
+    HWND edit = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+    wchar_t domain[64] = {};
+    // Sent, not GetWindowText: that does not ask a control of another process.
+    SendMessageW(edit, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(domain));
+    EXPECT_STREQ(domain, L"example.com");
+  }
+};
+
+TEST(WholeProgramTest, AShortcutStartOpensAccessAndQuitClosesIt) {
+  TShortcutStart start;
+  testing::TProcess porvan(start.exe, L"Example.COM FTP true", start.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  start.WaitUntilOpen();
+  PostMessageW(start.window, 0x8083, 0, 0);  // WM_APP_QUIT, as the installer sends it
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+  EXPECT_EQ(start.Bodies(), kExpectedBodies);
+}
+
+TEST(WholeProgramTest, TheEndOfTheSessionClosesAccessWithoutAQuestion) {
+  TShortcutStart start;
+  testing::TProcess porvan(start.exe, L"Example.COM FTP true", start.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  start.WaitUntilOpen();
+  EXPECT_NE(SendMessageW(start.window, WM_QUERYENDSESSION, 0, 0), 0);
+  SendMessageW(start.window, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+  EXPECT_EQ(start.Bodies(), kExpectedBodies);
+}
+
+}  // namespace
+}  // namespace porvan
