@@ -105,7 +105,9 @@ TEST_F(ConfigFormTest, ShortcutButtonTakesEachRoad) {
     bool minimise = true;
     std::string reply = "OK";
     std::deque<int> answers = {mb::kIdYes};
-    TLinkWriteResult linkResult = {};
+    // Flat, not a TLinkWriteResult: GCC 12 misjudges a nested string in a case table.
+    TLinkFailure linkFailure = TLinkFailure::None;
+    std::string linkMessage;
     bool registryDesktop = true;
     std::string knownDesktop = "C:\\Users\\kim\\KnownDesktop";
     bool asksServer = true;
@@ -146,12 +148,13 @@ TEST_F(ConfigFormTest, ShortcutButtonTakesEachRoad) {
        .links = {}},
       {.name = "answer No", .answers = {mb::kIdNo}, .boxes = {kQuestion}, .links = {}},
       {.name = "link cannot be saved",
-       .linkResult = {TLinkFailure::NotSaved, "Access denied."},
+       .linkFailure = TLinkFailure::NotSaved,
+       .linkMessage = "Access denied.",
        .boxes = {kQuestion,
                  ErrorBox("Cannot save shortcut " + kDesktopLink + ".\r\nAccess denied.")},
        .links = {}},
       {.name = "no shell link object",
-       .linkResult = {TLinkFailure::Unavailable, ""},
+       .linkFailure = TLinkFailure::Unavailable,
        .boxes = {kQuestion, ErrorBox("Cannot create the shell link object.")},
        .links = {}},
       {.name = "desktop from the known folder",
@@ -170,7 +173,7 @@ TEST_F(ConfigFormTest, ShortcutButtonTakesEachRoad) {
     fake.Messages.Shown.clear();
     fake.Messages.Answers = c.answers;
     fake.ShellLinks.Written.clear();
-    fake.ShellLinks.Result = c.linkResult;
+    fake.ShellLinks.Result = {c.linkFailure, c.linkMessage};
     if (!c.registryDesktop) {
       fake.ShellFolders.Registry.erase("Desktop");
     }

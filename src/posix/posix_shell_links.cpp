@@ -59,7 +59,9 @@ std::string DesktopEntryText(const std::string& name, const TShellLinkFields& li
       end = arguments.size();
     }
     if (end > start) {
-      exec += " " + ExecWord(arguments.substr(start, end - start));
+      // Appended in two steps: " " + word inlines an insert that GCC 12 misreads at -O3.
+      exec += ' ';
+      exec += ExecWord(arguments.substr(start, end - start));
     }
     start = end + 1;
   }
