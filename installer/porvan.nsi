@@ -4,6 +4,9 @@ Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; A file that cannot be replaced fails the install: skipping it would leave the old program in
+; place behind a run reported as a success (a silent run skips without asking).
+AllowSkipFiles off
 
 !ifndef PORVAN_VERSION | PORVAN_EXE | PORVAN_HISTORY | OUTFILE
   !error "makensis needs -DPORVAN_VERSION, -DPORVAN_EXE, -DPORVAN_HISTORY and -DOUTFILE"
