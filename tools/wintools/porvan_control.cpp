@@ -1,7 +1,9 @@
 // Drives a running Porvan client from outside, as the installer and a tester would:
 //   porvan_control quit                 posts WM_APP_QUIT (to the update alert while it is up,
 //                                       else to the main window) and waits for the process to end
-//   porvan_control click CLASS CAPTION  presses the button with that caption in window CLASS
+//   porvan_control click CLASS CAPTION [TITLE]
+//                                       presses the button with that caption ("&" ignored) in
+//                                       the window of CLASS (and TITLE, when given)
 //   porvan_control wait CLASS           waits until a window of that class exists
 // Exit code 0 on success, 1 when the window is not found or the process does not end in time.
 #include <windows.h>
@@ -13,9 +15,9 @@ namespace {
 constexpr UINT kAppQuit = 0x8083;
 constexpr DWORD kWaitMs = 30000;
 
-HWND WaitForWindow(const wchar_t* className) {
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title = nullptr) {
   for (DWORD waited = 0; waited < kWaitMs; waited += 100) {
-    if (HWND window = FindWindowW(className, nullptr)) {
+    if (HWND window = FindWindowW(className, title)) {
       return window;
     }
     Sleep(100);
@@ -43,15 +45,42 @@ int Quit() {
   return result == WAIT_OBJECT_0 ? 0 : 1;
 }
 
-int Click(const wchar_t* className, const wchar_t* caption) {
-  HWND window = WaitForWindow(className);
-  HWND button = window ? FindWindowExW(window, nullptr, nullptr, caption) : nullptr;
-  if (button == nullptr) {
-    return 1;
+std::wstring WithoutAmpersands(std::wstring text) {
+  std::erase(text, L'&');
+  return text;
+}
+
+struct TButtonSearch {
+  std::wstring caption;
+  HWND found;
+};
+
+BOOL CALLBACK FindButton(HWND child, LPARAM lParam) {
+  auto* search = reinterpret_cast<TButtonSearch*>(lParam);
+  wchar_t text[128] = {};
+  GetWindowTextW(child, text, 128);
+  if (IsWindowVisible(child) && WithoutAmpersands(text) == search->caption) {
+    search->found = child;
+    return FALSE;
   }
-  // Posted, so a button whose handler runs a long time does not hold this tool.
-  PostMessageW(button, BM_CLICK, 0, 0);
-  return 0;
+  return TRUE;
+}
+
+int Click(const wchar_t* className, const wchar_t* caption, const wchar_t* title) {
+  // A page of a wizard shows its buttons only once it is up; look again until then.
+  for (DWORD waited = 0; waited < kWaitMs; waited += 100) {
+    if (HWND window = FindWindowW(className, title)) {
+      TButtonSearch search{WithoutAmpersands(caption), nullptr};
+      EnumChildWindows(window, FindButton, reinterpret_cast<LPARAM>(&search));
+      if (search.found != nullptr) {
+        // Posted, so a button whose handler runs a long time does not hold this tool.
+        PostMessageW(search.found, BM_CLICK, 0, 0);
+        return 0;
+      }
+    }
+    Sleep(100);
+  }
+  return 1;
 }
 
 }  // namespace
@@ -62,7 +91,7 @@ int wmain(int argc, wchar_t** argv) {
     return Quit();
   }
   if (command == L"click" && argc > 3) {
-    return Click(argv[2], argv[3]);
+    return Click(argv[2], argv[3], argc > 4 ? argv[4] : nullptr);
   }
   if (command == L"wait" && argc > 2) {
     return WaitForWindow(argv[2]) ? 0 : 1;
