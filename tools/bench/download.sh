@@ -1,56 +1,52 @@
 #!/usr/bin/env bash
-# The download benchmark (not a test): 200 MB from a loopback server, fetched by the download
-# component (native Release build, libcurl transfer) and by curl in the same run. Prints both
-# throughputs and their ratio; the goal is at least 0.9 of curl.
+# The download row's measurements: one file from a loopback server, fetched by the download
+# component (bench_download, its path the first argument) and by curl, alternately, so both meet
+# the same cache and machine load. Prints "key value" lines for table.py, one per fetch.
 set -euo pipefail
-ROOT=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
-BUILD=$ROOT/build/bench-download
-ROUNDS=${BENCH_ROUNDS:-3}
+HERE=$(dirname "$(readlink -f "$0")")
+PROGRAM=$1
+ROUNDS=${BENCH_DOWNLOAD_ROUNDS:-5}
 SIZE_MB=${BENCH_SIZE_MB:-200}
-
-if [ ! -f "$BUILD/build.ninja" ]; then
-  # GCC 12 reports false -Wrestrict overflows in inlined std::string code at -O3.
-  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVAN_TESTS=OFF \
-    -DCMAKE_CXX_FLAGS=-Wno-error=restrict >/dev/null
-fi
-cmake --build "$BUILD" --target porvan_platform -- -j2 | { grep -v '^\[[0-9]*/[0-9]*\]' || true; }
-g++ -std=c++20 -O2 -DNDEBUG -I"$ROOT/src" -I"$BUILD/generated" \
-  "$ROOT/tools/bench/bench_download.cpp" "$BUILD/libporvan_platform.a" \
-  $(pkg-config --libs libcurl) -pthread -o "$BUILD/bench_download"
 
 WORK=$(mktemp -d)
 SERVER_PID=
 cleanup() {
-  [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null || true
+  if [ -n "$SERVER_PID" ]; then
+    kill "$SERVER_PID" 2>/dev/null || true
+  fi
   rm -rf "$WORK"
 }
 trap cleanup EXIT
 head -c "$((SIZE_MB * 1024 * 1024))" /dev/urandom >"$WORK/setup.bin"
 mkfifo "$WORK/port"
-python3 "$ROOT/tools/bench/serve_file.py" "$WORK/setup.bin" >"$WORK/port" &
+python3 "$HERE/serve_file.py" "$WORK/setup.bin" >"$WORK/port" &
 SERVER_PID=$!
 read -r PORT <"$WORK/port"
 URL=http://127.0.0.1:$PORT/setup.bin
 
-# The best of a few rounds each, alternating, so both meet the same cache and machine load.
-best_component=
-best_curl=
-for _ in $(seq "$ROUNDS"); do
-  t=$("$BUILD/bench_download" "$URL" "$WORK/component")
-  cmp -s "$WORK/setup.bin" "$WORK/component\\setup.bin" || { echo "component: wrong bytes" >&2; exit 1; }
-  rm -f "$WORK/component\\setup.bin"
-  best_component=$(python3 -c "print(min(float('$t'), float('${best_component:-inf}')))")
-  t=$(curl -s -o "$WORK/curl.bin" -w '%{time_total}' "$URL")
-  cmp -s "$WORK/setup.bin" "$WORK/curl.bin" || { echo "curl: wrong bytes" >&2; exit 1; }
-  rm -f "$WORK/curl.bin"
-  best_curl=$(python3 -c "print(min(float('$t'), float('${best_curl:-inf}')))")
-done
+# Prints the seconds one fetch by $1 took, after checking the bytes it saved.
+fetch() {
+  local who=$1 t got
+  if [ "$who" = component ]; then
+    t=$("$PROGRAM" "$URL" "$WORK/component")
+    got="$WORK/component\\setup.bin"  # the component names the file as Windows does
+  else
+    t=$(curl -s -o "$WORK/curl.bin" -w '%{time_total}' "$URL")
+    got=$WORK/curl.bin
+  fi
+  cmp -s "$WORK/setup.bin" "$got" || { echo "$who: wrong bytes" >&2; return 1; }
+  rm -f "$got"
+  echo "$t"
+}
 
-python3 - "$SIZE_MB" "$best_component" "$best_curl" <<'PY'
-import sys
-size, component, curl = float(sys.argv[1]), float(sys.argv[2]), float(sys.argv[3])
-print(f"download component: {size / component:8.1f} MB/s ({component:.3f} s for {size:.0f} MB)")
-print(f"curl:               {size / curl:8.1f} MB/s ({curl:.3f} s)")
-ratio = curl / component
-print(f"ratio: {ratio:.2f} of curl (goal: at least 0.9) -> {'met' if ratio >= 0.9 else 'NOT met'}")
-PY
+echo "download_mb $SIZE_MB"
+for round in $(seq "$ROUNDS"); do
+  order=(component curl)
+  if [ $((round % 2)) -eq 0 ]; then
+    order=(curl component)  # each round the other one goes first
+  fi
+  for who in "${order[@]}"; do
+    t=$(fetch "$who")
+    echo "download_${who}_s $t"
+  done
+done

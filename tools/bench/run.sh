@@ -1,22 +1,51 @@
 #!/usr/bin/env bash
-# Builds the open-request benchmark against a native Release build of its own (build/bench) and
-# runs it: it prints the median round trip through TRemoteServerCon and over a raw socket, and
-# their ratio.
+# The measurements in one table, each row measured side by side in this run, goals beside them.
+# ./dev bench builds the native Release preset (build/native) and the Windows build (build/win32)
+# and runs this; BENCH_NATIVE_BUILD and BENCH_WIN_BUILD point it at other build folders. The Wine
+# rows run in WINEPREFIX (the project's prefix unless set) on an X display of their own (Xvfb).
 set -euo pipefail
-ROOT=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
-BUILD=$ROOT/build/bench
-OUT=$BUILD
+HERE=$(dirname "$(readlink -f "$0")")
+ROOT=$(cd "$HERE/../.." && pwd)
+NATIVE_BUILD=${BENCH_NATIVE_BUILD:-$ROOT/build/native}
+export WIN_BUILD=${BENCH_WIN_BUILD:-$ROOT/build/win32}
+export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# GCC 12 reports false -Wrestrict overflows in inlined std::string code at -O3; they are kept
-# as warnings here so that they cannot stop a measurement.
-if [ ! -f "$BUILD/build.ninja" ]; then
-  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS=-Wno-error=restrict >/dev/null
-fi
-cmake --build "$BUILD" --target porvan_test_support -- -j2 | { grep -v '^\[[0-9]*/[0-9]*\]' || true; }
+for file in "$NATIVE_BUILD/libporvan_test_support.a" "$WIN_BUILD/Porvan.exe" \
+  "$WIN_BUILD/PorvanSetup.exe" "$WIN_BUILD/porvan_measure.exe" "$WIN_BUILD/porvan_control.exe" \
+  "$WIN_BUILD/minimal_window.exe"; do
+  [ -f "$file" ] || { echo "$file is missing: ./dev bench builds it" >&2; exit 1; }
+done
 
-g++ -std=c++20 -O2 -DNDEBUG -I"$ROOT/src" -I"$ROOT/tests" -I"$BUILD/generated" \
-  "$ROOT/tools/bench/bench_open_request.cpp" \
-  -Wl,--start-group "$BUILD"/libporvan_*.a -Wl,--end-group \
-  $(pkg-config --libs libcurl 2>/dev/null || true) -pthread -o "$OUT/bench_open_request"
-"$OUT/bench_open_request" "${BENCH_ROUNDS:-1000}"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+
+# The two native benchmark programs, on the libraries of the Release build.
+read -ra CURL_LIBS <<<"$(pkg-config --libs libcurl)"
+bench_program() {
+  local name=$1
+  shift
+  g++ -std=c++20 -O2 -DNDEBUG -Wall -Wextra -Wpedantic -Werror -I"$ROOT/src" -I"$ROOT/tests" \
+    -I"$NATIVE_BUILD/generated" "$HERE/$name.cpp" "$@" "${CURL_LIBS[@]}" -pthread -o "$WORK/$name"
+}
+bench_program bench_open_request \
+  -Wl,--start-group "$NATIVE_BUILD"/libporvan_*.a -Wl,--end-group
+bench_program bench_download "$NATIVE_BUILD/libporvan_platform.a"
+
+{
+  echo "form-post round trip ..." >&2
+  "$WORK/bench_open_request" "${BENCH_ROUNDS:-1000}"
+  echo "download ..." >&2
+  "$HERE/download.sh" "$WORK/bench_download"
+  echo "start-up and idle under Wine (about $((${BENCH_IDLE_SECONDS:-60} + 60)) s) ..." >&2
+  xvfb-run -a -s "-screen 0 1024x768x24" "$HERE/wine.sh"
+  echo "porvan_exe_bytes $(stat -c %s "$WIN_BUILD/Porvan.exe")"
+  echo "setup_exe_bytes $(stat -c %s "$WIN_BUILD/PorvanSetup.exe")"
+  echo "measured $(date +%F) on $(nproc) cores, $(sed -n 's/^model name[^:]*: //p' /proc/cpuinfo | head -n1)"
+  echo "Wine $(wine --version 2>/dev/null)"
+  echo "Windows_compiler mingw-w64 g++ $(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix) (posix threads, MinSizeRel, static)"
+  echo "native_compiler $(g++ --version | head -n1) (Release)"
+  echo "curl $(curl --version | head -n1 | cut -d' ' -f2)"
+} >"$WORK/measurements"
+python3 "$HERE/table.py" <"$WORK/measurements"

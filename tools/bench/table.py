@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+"""Prints the measurements as one table with the goal beside each row.
+
+Reads "key value" lines on stdin (a key may repeat: its median is taken), as the benchmark
+pieces print them, and the tool versions as further "key text" lines.
+"""
+import statistics
+import sys
+
+values = {}
+texts = {}
+for line in sys.stdin:
+    key, _, value = line.strip().partition(" ")
+    if not key:
+        continue
+    try:
+        values.setdefault(key, []).append(float(value))
+    except ValueError:
+        texts[key] = value
+
+
+def median(key):
+    if key not in values:
+        sys.exit("no measurement for %s" % key)
+    return statistics.median(values[key])
+
+
+def count(key):
+    return len(values[key])
+
+
+rows = []
+
+
+def row(what, porvan, yardstick, ratio, goal, met):
+    rows.append((what, porvan, yardstick, ratio, goal, "yes" if met else "NO"))
+
+
+client, raw = median("roundtrip_client_us"), median("roundtrip_raw_us")
+row("Form-post round trip, loopback (median of %d each)" % median("roundtrip_rounds"),
+    "%.0f µs" % client, "raw socket %.0f µs" % raw, "%.2f×" % (client / raw),
+    "≤ 1.2× raw socket", client / raw <= 1.2)
+
+size = median("download_mb")
+component, curl = median("download_component_s"), median("download_curl_s")
+row("Download of %.0f MB, loopback (median of %d each)" % (size, count("download_curl_s")),
+    "%.0f MB/s" % (size / component), "curl %.0f MB/s" % (size / curl),
+    "%.2f of curl" % (curl / component), "≥ 0.9 of curl", curl / component >= 0.9)
+
+porvan, minimal = median("startup_porvan_ms"), median("startup_minimal_ms")
+row("Start-up to the main window, Wine (median of %d each)" % count("startup_porvan_ms"),
+    "%.0f ms" % porvan, "minimal program %.0f ms" % minimal, "%.2f×" % (porvan / minimal),
+    "≤ 1.5× minimal program", porvan / minimal <= 1.5)
+
+exe = median("porvan_exe_bytes")
+row("Size of Porvan.exe", "%.2f MB (%d bytes)" % (exe / 1e6, exe), "", "", "≤ 2 MB",
+    exe <= 2e6)
+setup = median("setup_exe_bytes")
+rows.append(("Size of PorvanSetup.exe", "%.2f MB (%d bytes)" % (setup / 1e6, setup), "", "",
+             "", ""))
+
+seconds, cpu = median("idle_seconds"), median("idle_cpu_s")
+per_minute = cpu * 60 / seconds
+# Read in the kernel's clock ticks of 10 ms.
+row("CPU time idle in the tray, access open, %.0f s" % seconds, "%.2f s" % cpu, "", "",
+    "< 0.1 s a minute", per_minute < 0.1)
+
+head = ("Measurement", "Porvan", "Compared with", "Ratio", "Goal", "Met")
+widths = [max(len(r[i]) for r in rows + [head]) for i in range(len(head))]
+
+
+def line(cells):
+    return "| " + " | ".join(c.ljust(w) for c, w in zip(cells, widths)) + " |"
+
+
+print(line(head))
+print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+for r in rows:
+    print(line(r))
+print()
+for key in texts:
+    print("%s: %s" % (key.replace("_", " "), texts[key]))
