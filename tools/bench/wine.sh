@@ -7,7 +7,7 @@ set -euo pipefail
 HERE=$(dirname "$(readlink -f "$0")")
 ROOT=$(cd "$HERE/../.." && pwd)
 WIN_BUILD=${WIN_BUILD:?the folder of the Windows build}
-RUNS=${BENCH_STARTUP_RUNS:-9}
+RUNS=${BENCH_STARTUP_RUNS:-15}
 IDLE_SECONDS=${BENCH_IDLE_SECONDS:-60}
 
 WORK=$(mktemp -d)
