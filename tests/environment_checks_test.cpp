@@ -55,9 +55,9 @@ TEST(CheckConnectionTest, SetsOfflineAndClientIPFromThePlatformThenTheServer) {
        .clientIP = "",
        .requests = 1},
       {.name = "the reply is taken as it comes",
-       .turns = {{HttpReply(" 10.0.0.1\r\n")}},
+       .turns = {{HttpReply(" 203.0.113.9\r\n")}},
        .offline = false,
-       .clientIP = " 10.0.0.1\r\n",
+       .clientIP = " 203.0.113.9\r\n",
        .requests = 1},
   };
   for (const auto& c : cases) {

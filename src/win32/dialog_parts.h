@@ -1,4 +1,4 @@
-// What the settings dialog and the about box share: their font, control specs, button faces.
+// What the settings dialog and the about box share: their font, control options, button faces.
 #pragma once
 
 #include <string>
@@ -12,7 +12,7 @@ namespace porvan {
 // "굴림" (Gulim), 12 pixels high, Hangul character set.
 inline const TFontSpec kDialogFont{L"Gulim", 12, false, false, HANGEUL_CHARSET};
 
-// A control's spec from its UTF-8 caption and its place at 96 DPI.
+// A control's options from its UTF-8 caption and its place at 96 DPI.
 TControlSpec DialogSpec(const char* utf8Caption, TPlace place, const TFontSpec* font = nullptr);
 
 // Whether the message is the IDCANCEL the dialog keys make of Escape (no control sent it).

@@ -28,8 +28,8 @@ TWindowSpec MainWindowSpec() {
                      .Font = kGulim};
 }
 
-// A control's spec from its UTF-8 caption and its place at 96 DPI.
-TControlSpec Spec(const char* caption, TPlace place, bool visible = true) {
+// A control's options from its UTF-8 caption and its place at 96 DPI.
+TControlSpec Options(const char* caption, TPlace place, bool visible = true) {
   return TControlSpec{.Caption = Utf8ToCp949(caption), .Place = place, .Visible = visible};
 }
 
@@ -51,16 +51,16 @@ TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
       platform_(platform),
       dialogs_(std::move(dialogs)),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
-      btnConfig(*this, Spec("설정", {277, 107, 51, 24}),
+      btnConfig(*this, Options("설정", {277, 107, 51, 24}),
                 CommandButtonFace(WideOf("설정"), TGlyph::GreenPadlock, kGulim),
                 [this] { form_->btnConfigClick(); }),
-      btnClose(*this, Spec("종료", {351, 107, 52, 24}),
+      btnClose(*this, Options("종료", {351, 107, 52, 24}),
                CommandButtonFace(WideOf("종료"), TGlyph::RedCross, kGulim),
                [this] { form_->btnCloseClick(); }),
-      btnExecuteFTP(*this, Spec("FTP 실행", {18, 96, 114, 35}),
+      btnExecuteFTP(*this, Options("FTP 실행", {18, 96, 114, 35}),
                     CommandButtonFace(WideOf("FTP 실행"), TGlyph::RunChevron, kGulimBold),
                     [this] { form_->btnExecuteFTPClick(); }),
-      btnExecuteSSH(*this, Spec("SSH 실행", {145, 96, 114, 35}),
+      btnExecuteSSH(*this, Options("SSH 실행", {145, 96, 114, 35}),
                     CommandButtonFace(WideOf("SSH 실행"), TGlyph::RunChevron, kGulimBold),
                     [this] { form_->btnExecuteSSHClick(); }),
       fUrl(*this, TControlSpec{.Caption = {}, .Place = {99, 15, 158, 24}, .Font = &kUrlFont},
@@ -69,24 +69,24 @@ TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
                      .HotFrame = RGB(100, 140, 200),
                      .LowerCase = true},
            [this](int key) { return form_->fUrlKeyDown(key); }),
-      btnAbout(*this, Spec("?", {404, 4, 17, 22}),
+      btnAbout(*this, Options("?", {404, 4, 17, 22}),
                FlatButtonFace(L"?", TFontSpec{L"Tahoma", 13, true}, kBackground),
                [this] { form_->btnAboutClick(); }),
-      Image1(*this, Spec("접속주소(URL) :", {13, 18, 78, 19}),
+      Image1(*this, Options("접속주소(URL) :", {13, 18, 78, 19}),
              CaptionPicture(WideOf("접속주소(URL) :"), kGulimBold)),
-      Image2(*this, Spec("Your IP Addr. :", {13, 53, 78, 16}),
+      Image2(*this, Options("Your IP Addr. :", {13, 53, 78, 16}),
              CaptionPicture(L"Your IP Addr. :", kCaptionFont)),
       fClientIP(*this,
                 TControlSpec{.Caption = {}, .Place = {107, 54, 135, 14}, .Font = &kClientIPFont},
                 RGB(0, 0, 0)),
-      Image4(*this, Spec("연결상태", {272, 15, 139, 78}), StateAreaPicture(WideOf("연결상태"))),
-      imgFTPClose(*this, Spec("FTP Closed", {286, 36, 111, 24}),
+      Image4(*this, Options("연결상태", {272, 15, 139, 78}), StateAreaPicture(WideOf("연결상태"))),
+      imgFTPClose(*this, Options("FTP Closed", {286, 36, 111, 24}),
                   StateBarPicture(L"FTP Closed", false)),
-      imgFTPOpen(*this, Spec("FTP Opened", {286, 36, 111, 24}, false),
+      imgFTPOpen(*this, Options("FTP Opened", {286, 36, 111, 24}, false),
                  StateBarPicture(L"FTP Opened", true)),
-      imgSSHClose(*this, Spec("SSH Closed", {286, 64, 111, 24}),
+      imgSSHClose(*this, Options("SSH Closed", {286, 64, 111, 24}),
                   StateBarPicture(L"SSH Closed", false)),
-      imgSSHOpen(*this, Spec("SSH Opened", {286, 64, 111, 24}, false),
+      imgSSHOpen(*this, Options("SSH Opened", {286, 64, 111, 24}, false),
                  StateBarPicture(L"SSH Opened", true)) {}
 
 TMainWindow::~TMainWindow() {

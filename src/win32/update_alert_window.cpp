@@ -23,30 +23,30 @@ TWindowSpec UpdateAlertSpec() {
                      .Font = kDialogFont};
 }
 
-TControlSpec Spec(const std::string& caption, TPlace place, const TFontSpec* font = nullptr) {
+TControlSpec Options(const std::string& caption, TPlace place, const TFontSpec* font = nullptr) {
   return TControlSpec{.Caption = caption, .Place = place, .Font = font};
 }
 
 TControlSpec HiddenSpec(TPlace place, const TFontSpec* font) {
-  TControlSpec spec = Spec("", place, font);
-  spec.Visible = false;
-  return spec;
+  TControlSpec options = Options("", place, font);
+  options.Visible = false;
+  return options;
 }
 
 }  // namespace
 
 TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform)
     : TModalDialog(UpdateAlertSpec(), platform.Messages),
-      Label1(*this, Spec(UpdateAlertLabel1(), {15, 16, 265, 12}), RGB(0, 0, 0)),
-      Label2(*this, Spec(UpdateAlertLabel2(), {16, 46, 464, 12}), RGB(0, 0, 0)),
+      Label1(*this, Options(UpdateAlertLabel1(), {15, 16, 265, 12}), RGB(0, 0, 0)),
+      Label2(*this, Options(UpdateAlertLabel2(), {16, 46, 464, 12}), RGB(0, 0, 0)),
       DownloadProgress(*this, HiddenSpec({15, 75, 463, 18}, &kProgressFont)),
-      BitBtn1(*this, Spec(UpdateAlertRunText(), {45, 108, 129, 25}),
+      BitBtn1(*this, Options(UpdateAlertRunText(), {45, 108, 129, 25}),
               AlertButtonFace(Wide(UpdateAlertRunText()), TAlertGlyph::GreenCheck),
               [this] { Run([this] { form_.BitBtn1Click(); }); }),
-      BitBtn2(*this, Spec(UpdateAlertQuitText(), {185, 108, 129, 25}),
+      BitBtn2(*this, Options(UpdateAlertQuitText(), {185, 108, 129, 25}),
               AlertButtonFace(Wide(UpdateAlertQuitText()), TAlertGlyph::RedCross),
               [this] { Run([this] { form_.BitBtn2Click(); }); }),
-      BitBtn3(*this, Spec(UpdateAlertSkipText(), {325, 108, 129, 25}),
+      BitBtn3(*this, Options(UpdateAlertSkipText(), {325, 108, 129, 25}),
               AlertButtonFace(Wide(UpdateAlertSkipText()), TAlertGlyph::GreenRunner),
               [this] { Run([this] { form_.BitBtn3Click(); }); }),
       form_(platform, DownloadProgress, host_) {}

@@ -5,11 +5,11 @@
 
 namespace porvan {
 
-TCheckBox::TCheckBox(TWindow& window, TControlSpec spec)
+TCheckBox::TCheckBox(TWindow& window, TControlSpec options)
     : TControl(window, [&] {
-        spec.ClassName = L"BUTTON";
-        spec.Style |= BS_AUTOCHECKBOX | WS_TABSTOP;
-        return std::move(spec);
+        options.ClassName = L"BUTTON";
+        options.Style |= BS_AUTOCHECKBOX | WS_TABSTOP;
+        return std::move(options);
       }()) {}
 
 bool TCheckBox::Checked() {

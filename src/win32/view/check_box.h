@@ -8,7 +8,7 @@ namespace porvan {
 
 class TCheckBox : public TControl, public ICheckBox {
  public:
-  TCheckBox(TWindow& window, TControlSpec spec);
+  TCheckBox(TWindow& window, TControlSpec options);
 
   bool Checked() override;
   HBRUSH OnColor(HDC dc) override;

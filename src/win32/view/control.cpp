@@ -8,7 +8,8 @@
 
 namespace porvan {
 
-TControl::TControl(TWindow& window, TControlSpec spec) : window_(window), spec_(std::move(spec)) {
+TControl::TControl(TWindow& window, TControlSpec options)
+    : window_(window), spec_(std::move(options)) {
   window_.Attach(*this);
 }
 

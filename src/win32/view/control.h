@@ -26,7 +26,7 @@ struct TControlSpec {
 // the order they were declared, which is also the tab order.
 class TControl {
  public:
-  TControl(TWindow& window, TControlSpec spec);
+  TControl(TWindow& window, TControlSpec options);
   virtual ~TControl();
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;

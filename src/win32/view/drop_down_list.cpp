@@ -5,13 +5,13 @@
 
 namespace porvan {
 
-TDropDownList::TDropDownList(TWindow& window, TControlSpec spec, std::vector<std::string> items,
+TDropDownList::TDropDownList(TWindow& window, TControlSpec options, std::vector<std::string> items,
                              int selected)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"COMBOBOX";
-                 spec.Style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-                 return std::move(spec);
+                 options.ClassName = L"COMBOBOX";
+                 options.Style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+                 return std::move(options);
                }()),
       items_(std::move(items)),
       selected_(selected) {}

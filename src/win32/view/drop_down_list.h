@@ -12,7 +12,8 @@ namespace porvan {
 class TDropDownList : public TControl, public IDropDownList {
  public:
   // `items` are CP949; `selected` is the index shown when the control is created.
-  TDropDownList(TWindow& window, TControlSpec spec, std::vector<std::string> items, int selected);
+  TDropDownList(TWindow& window, TControlSpec options, std::vector<std::string> items,
+                int selected);
 
   std::string SelectedText() override;
 

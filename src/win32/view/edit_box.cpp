@@ -20,13 +20,13 @@ std::wstring Lowered(std::wstring text) {
 
 }  // namespace
 
-TEditBox::TEditBox(TWindow& window, TControlSpec spec, TEditLook look,
+TEditBox::TEditBox(TWindow& window, TControlSpec options, TEditLook look,
                    std::function<bool(int key)> onKeyDown)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"EDIT";
-                 spec.Style |= WS_TABSTOP | ES_AUTOHSCROLL | (look.LowerCase ? ES_LOWERCASE : 0);
-                 return std::move(spec);
+                 options.ClassName = L"EDIT";
+                 options.Style |= WS_TABSTOP | ES_AUTOHSCROLL | (look.LowerCase ? ES_LOWERCASE : 0);
+                 return std::move(options);
                }()),
       look_(look),
       onKeyDown_(std::move(onKeyDown)),

@@ -20,7 +20,7 @@ class TEditBox : public TControl, public IEditBox {
  public:
   // `onKeyDown` gets the virtual key of each key pressed; true when it took the key, which the
   // edit box then does not act on.
-  TEditBox(TWindow& window, TControlSpec spec, TEditLook look,
+  TEditBox(TWindow& window, TControlSpec options, TEditLook look,
            std::function<bool(int key)> onKeyDown);
 
   std::string Text() override;

@@ -5,14 +5,14 @@
 
 namespace porvan {
 
-TFontObject CreateFontAt(const TFontSpec& spec, TDpi dpi) {
+TFontObject CreateFontAt(const TFontSpec& options, TDpi dpi) {
   LOGFONTW font{};
-  font.lfHeight = -dpi.Scale(spec.Height);  // negative: the character height, not the cell's
-  font.lfWeight = spec.Bold ? FW_BOLD : FW_NORMAL;
-  font.lfUnderline = spec.Underline ? TRUE : FALSE;
-  font.lfCharSet = spec.Charset;
+  font.lfHeight = -dpi.Scale(options.Height);  // negative: the character height, not the cell's
+  font.lfWeight = options.Bold ? FW_BOLD : FW_NORMAL;
+  font.lfUnderline = options.Underline ? TRUE : FALSE;
+  font.lfCharSet = options.Charset;
   font.lfQuality = CLEARTYPE_QUALITY;
-  wcsncpy(font.lfFaceName, spec.Face, LF_FACESIZE - 1);
+  wcsncpy(font.lfFaceName, options.Face, LF_FACESIZE - 1);
   return TFontObject(CreateFontIndirectW(&font));
 }
 

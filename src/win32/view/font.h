@@ -16,6 +16,6 @@ struct TFontSpec {
   BYTE Charset = DEFAULT_CHARSET;
 };
 
-TFontObject CreateFontAt(const TFontSpec& spec, TDpi dpi);
+TFontObject CreateFontAt(const TFontSpec& options, TDpi dpi);
 
 }  // namespace porvan

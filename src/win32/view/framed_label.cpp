@@ -18,12 +18,12 @@ void DrawEdgeLine(HDC dc, POINT from, POINT via, POINT to, COLORREF color) {
 
 }  // namespace
 
-TFramedLabel::TFramedLabel(TWindow& window, TControlSpec spec, TFrameColors colors)
+TFramedLabel::TFramedLabel(TWindow& window, TControlSpec options, TFrameColors colors)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"STATIC";
-                 spec.Style |= SS_OWNERDRAW;
-                 return std::move(spec);
+                 options.ClassName = L"STATIC";
+                 options.Style |= SS_OWNERDRAW;
+                 return std::move(options);
                }()),
       colors_(colors) {}
 

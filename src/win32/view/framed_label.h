@@ -14,7 +14,7 @@ struct TFrameColors {
 
 class TFramedLabel : public TControl, public ILabel {
  public:
-  TFramedLabel(TWindow& window, TControlSpec spec, TFrameColors colors);
+  TFramedLabel(TWindow& window, TControlSpec options, TFrameColors colors);
   // Paints the new text at once: the window may be about to block in a long call.
   void SetText(const std::string& text) override;
   void OnDraw(const DRAWITEMSTRUCT& item) override;

@@ -5,14 +5,14 @@
 
 namespace porvan {
 
-TGroupBox::TGroupBox(TWindow& window, TControlSpec spec)
+TGroupBox::TGroupBox(TWindow& window, TControlSpec options)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"BUTTON";
-                 spec.Style |= BS_GROUPBOX;
-                 return spec;
+                 options.ClassName = L"BUTTON";
+                 options.Style |= BS_GROUPBOX;
+                 return options;
                }()),
-      place_(spec.Place) {}
+      place_(options.Place) {}
 
 HBRUSH TGroupBox::OnColor(HDC dc) {
   SetBkColor(dc, Window().Background());

@@ -7,7 +7,7 @@ namespace porvan {
 
 class TGroupBox : public TControl {
  public:
-  TGroupBox(TWindow& window, TControlSpec spec);
+  TGroupBox(TWindow& window, TControlSpec options);
 
   HBRUSH OnColor(HDC dc) override;
   // A place given relative to the group's top left corner, in the window's 96-DPI layout.

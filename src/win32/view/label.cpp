@@ -6,12 +6,12 @@
 
 namespace porvan {
 
-TLabel::TLabel(TWindow& window, TControlSpec spec, COLORREF textColor)
+TLabel::TLabel(TWindow& window, TControlSpec options, COLORREF textColor)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"STATIC";
-                 spec.Style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-                 return std::move(spec);
+                 options.ClassName = L"STATIC";
+                 options.Style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+                 return std::move(options);
                }()),
       textColor_(textColor) {}
 

@@ -8,7 +8,7 @@ namespace porvan {
 
 class TLabel : public TControl, public ILabel {
  public:
-  TLabel(TWindow& window, TControlSpec spec, COLORREF textColor);
+  TLabel(TWindow& window, TControlSpec options, COLORREF textColor);
 
   void SetText(const std::string& text) override;
   HBRUSH OnColor(HDC dc) override;

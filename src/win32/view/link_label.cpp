@@ -5,12 +5,12 @@
 
 namespace porvan {
 
-TLinkLabel::TLinkLabel(TWindow& window, TControlSpec spec, std::function<void()> onClick)
+TLinkLabel::TLinkLabel(TWindow& window, TControlSpec options, std::function<void()> onClick)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"STATIC";
-                 spec.Style |= SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
-                 return std::move(spec);
+                 options.ClassName = L"STATIC";
+                 options.Style |= SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+                 return std::move(options);
                }()),
       onClick_(std::move(onClick)),
       color_(GetSysColor(COLOR_HIGHLIGHT)) {}

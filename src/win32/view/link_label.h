@@ -10,8 +10,8 @@ namespace porvan {
 
 class TLinkLabel : public TControl, public ILinkLabel {
  public:
-  // The font of `spec` should be underlined; the text starts in the system's highlight colour.
-  TLinkLabel(TWindow& window, TControlSpec spec, std::function<void()> onClick);
+  // The font of `options` should be underlined; the text starts in the system's highlight colour.
+  TLinkLabel(TWindow& window, TControlSpec options, std::function<void()> onClick);
 
   void SetColor(TRgb color) override;
   void OnCommand(WORD code) override;

@@ -7,14 +7,14 @@
 
 namespace porvan {
 
-TMemo::TMemo(TWindow& window, TControlSpec spec, COLORREF background,
+TMemo::TMemo(TWindow& window, TControlSpec options, COLORREF background,
              std::function<bool(int key)> onKeyDown)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"EDIT";
-                 spec.Style |=
+                 options.ClassName = L"EDIT";
+                 options.Style |=
                      ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP;
-                 return std::move(spec);
+                 return std::move(options);
                }()),
       background_(background),
       brush_(CreateSolidBrush(background)),

@@ -12,7 +12,7 @@ class TMemo : public TControl, public IEditBox {
  public:
   // `background` fills the area; `onKeyDown` sees each key first and returns true when it took
   // it (a window with key preview).
-  TMemo(TWindow& window, TControlSpec spec, COLORREF background,
+  TMemo(TWindow& window, TControlSpec options, COLORREF background,
         std::function<bool(int key)> onKeyDown);
 
   // Texts break lines at CR LF.

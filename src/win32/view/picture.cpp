@@ -6,12 +6,12 @@
 
 namespace porvan {
 
-TPicture::TPicture(TWindow& window, TControlSpec spec, TPainter painter)
+TPicture::TPicture(TWindow& window, TControlSpec options, TPainter painter)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"STATIC";
-                 spec.Style |= SS_OWNERDRAW;
-                 return std::move(spec);
+                 options.ClassName = L"STATIC";
+                 options.Style |= SS_OWNERDRAW;
+                 return std::move(options);
                }()),
       painter_(std::move(painter)) {}
 

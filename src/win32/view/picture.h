@@ -13,7 +13,7 @@ using TPainter = std::function<void(HDC dc, const RECT& rect, TDpi dpi)>;
 
 class TPicture : public TControl, public IPicture {
  public:
-  TPicture(TWindow& window, TControlSpec spec, TPainter painter);
+  TPicture(TWindow& window, TControlSpec options, TPainter painter);
 
   void SetVisible(bool visible) override { Show(visible); }
   void OnDraw(const DRAWITEMSTRUCT& item) override;

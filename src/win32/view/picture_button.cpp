@@ -6,13 +6,13 @@
 
 namespace porvan {
 
-TPictureButton::TPictureButton(TWindow& window, TControlSpec spec, TFacePainter painter,
+TPictureButton::TPictureButton(TWindow& window, TControlSpec options, TFacePainter painter,
                                std::function<void()> onClick)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"BUTTON";
-                 spec.Style |= BS_OWNERDRAW | WS_TABSTOP;
-                 return std::move(spec);
+                 options.ClassName = L"BUTTON";
+                 options.Style |= BS_OWNERDRAW | WS_TABSTOP;
+                 return std::move(options);
                }()),
       painter_(std::move(painter)),
       onClick_(std::move(onClick)) {}

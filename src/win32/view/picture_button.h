@@ -16,7 +16,7 @@ using TFacePainter =
 
 class TPictureButton : public TControl {
  public:
-  TPictureButton(TWindow& window, TControlSpec spec, TFacePainter painter,
+  TPictureButton(TWindow& window, TControlSpec options, TFacePainter painter,
                  std::function<void()> onClick);
 
   void OnCommand(WORD code) override;

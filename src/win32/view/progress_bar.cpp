@@ -30,11 +30,11 @@ void DrawClippedText(HDC dc, const std::wstring& text, const RECT& whole, const 
 
 }  // namespace
 
-TProgressBar::TProgressBar(TWindow& window, TControlSpec spec)
+TProgressBar::TProgressBar(TWindow& window, TControlSpec options)
     : TControl(window, [&] {
-        spec.ClassName = L"STATIC";
-        spec.Style |= SS_OWNERDRAW;
-        return std::move(spec);
+        options.ClassName = L"STATIC";
+        options.Style |= SS_OWNERDRAW;
+        return std::move(options);
       }()) {}
 
 void TProgressBar::SetProgress(int position, int max) {

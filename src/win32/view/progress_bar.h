@@ -11,7 +11,7 @@ namespace porvan {
 // Its window text is the text it shows, for screen readers and tests.
 class TProgressBar : public TControl, public IProgressBar {
  public:
-  TProgressBar(TWindow& window, TControlSpec spec);
+  TProgressBar(TWindow& window, TControlSpec options);
 
   void SetVisible(bool visible) override { Show(visible); }
   void SetProgress(int position, int max) override;

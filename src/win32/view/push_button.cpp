@@ -3,12 +3,12 @@
 
 namespace porvan {
 
-TPushButton::TPushButton(TWindow& window, TControlSpec spec, std::function<void()> onClick)
+TPushButton::TPushButton(TWindow& window, TControlSpec options, std::function<void()> onClick)
     : TControl(window,
                [&] {
-                 spec.ClassName = L"BUTTON";
-                 spec.Style |= BS_PUSHBUTTON | WS_TABSTOP;
-                 return std::move(spec);
+                 options.ClassName = L"BUTTON";
+                 options.Style |= BS_PUSHBUTTON | WS_TABSTOP;
+                 return std::move(options);
                }()),
       onClick_(std::move(onClick)) {}
 

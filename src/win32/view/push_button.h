@@ -9,7 +9,7 @@ namespace porvan {
 
 class TPushButton : public TControl {
  public:
-  TPushButton(TWindow& window, TControlSpec spec, std::function<void()> onClick);
+  TPushButton(TWindow& window, TControlSpec options, std::function<void()> onClick);
 
   void OnCommand(WORD code) override;
 

@@ -39,8 +39,8 @@ RECT CentredFrame(SIZE client, DWORD style, DWORD exStyle) {
 
 }  // namespace
 
-TWindow::TWindow(TWindowSpec spec, IMessageBox& errorReports)
-    : spec_(std::move(spec)),
+TWindow::TWindow(TWindowSpec options, IMessageBox& errorReports)
+    : spec_(std::move(options)),
       errorReports_(errorReports),
       background_(CreateSolidBrush(spec_.Background)) {}
 

@@ -35,7 +35,7 @@ struct TWindowSpec {
 class TWindow {
  public:
   // `errorReports` shows the general error report for an error escaping a handler.
-  TWindow(TWindowSpec spec, IMessageBox& errorReports);
+  TWindow(TWindowSpec options, IMessageBox& errorReports);
   virtual ~TWindow();
   TWindow(const TWindow&) = delete;
   TWindow& operator=(const TWindow&) = delete;
