@@ -234,6 +234,21 @@ TEST(StartUpSequenceTest, TheSplashChecksTheConnectionAndEndsWithItsResult) {
   EXPECT_EQ(InitCheckingText(), Utf8ToCp949("포반 연결 체크중...."));
 }
 
+TEST(StartUpSequenceTest, AWindowEndedDuringTheSplashStopsTheSequence) {
+  // WM_APP_QUIT reaches the main window through the splash's own message loop.
+  testing::TMainForm main({});
+  SysVar->ShortcutDomain = "example.com";
+  SysVar->ShortcutClientType = "FTP";
+  main.window.DialogActions[TDialogKind::Init] = [&] {
+    main.form.FormDestroy();
+    return kInitOnline;
+  };
+  main.form.WMAppStartup();
+  EXPECT_TRUE(main.session.Bodies().empty());
+  EXPECT_EQ(main.fUrl.Value, "");
+  EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
+}
+
 TEST(StartUpSequenceTest, ASessionEndClosesOpenAccessWithoutAQuestion) {
   testing::TMainForm main(
       {{HttpReply("SUCCESS:Access_opened:a:b")}, {HttpReply("SUCCESS:Access_closed:a:b")}});

@@ -55,6 +55,7 @@ void TfmMain::FormCreate() {
 
 void TfmMain::FormDestroy() {
   RemoteServer.reset();
+  destroyed_ = true;
 }
 
 void TfmMain::FormShow() {
@@ -142,12 +143,19 @@ void TfmMain::WMAppStartup() {
   startupRan_ = true;
   Window.ProcessMessages();
   const int connection = Window.ShowDialog(TDialogKind::Init);
+  // A modal dialog runs the message loop: a WM_APP_QUIT or a close may have ended the window.
+  if (destroyed_) {
+    return;
+  }
   fClientIP.SetText(connection == kInitOffline ? Utf8ToCp949(kOfflineClientIP) : SysVar->ClientIP);
 
   // A check that gets no answer goes on as if the version were current.
   if (SysVar->IsLatestVersion() == TVersionCheck::UpdateAvailable &&
       Window.ShowDialog(TDialogKind::UpdateAlert) == kUpdateAlertQuit) {
     Window.Close();
+    return;
+  }
+  if (destroyed_) {
     return;
   }
 

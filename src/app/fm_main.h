@@ -78,6 +78,7 @@ class TfmMain : public TfmMainControls {
 
   TPlatform& platform_;
   bool startupRan_ = false;
+  bool destroyed_ = false;
   const TProtocol ftp_;
   const TProtocol ssh_;
 };
