@@ -58,7 +58,9 @@ struct TButtonSearch {
 BOOL CALLBACK FindButton(HWND child, LPARAM lParam) {
   auto* search = reinterpret_cast<TButtonSearch*>(lParam);
   wchar_t text[128] = {};
-  GetWindowTextW(child, text, 128);
+  // Asked, not read with GetWindowText, which does not ask controls of another process.
+  SendMessageTimeoutW(child, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      1000, nullptr);
   if (IsWindowVisible(child) && WithoutAmpersands(text) == search->caption) {
     search->found = child;
     return FALSE;
