@@ -1,9 +1,11 @@
-// Porvan.exe as a whole: a first run writes its settings; an unwritable file ends it with an error.
+// Porvan.exe as a whole: a first run writes its defaults; an unwritable file ends it with an error.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "platform/code_page.h"
 #include "settings/notice.h"
+#include "support/loopback_server.h"
+#include "support/server_session.h"
 #include "win32/wide_text.h"
 #include "wine/wine_support.h"
 
@@ -20,16 +22,24 @@ struct TPorvanCopy {
 };
 
 TEST(PorvanExeTest, AFirstRunWritesTheProgramDefaults) {
+  // Only the server is set beforehand, on loopback, so the start-up asks nothing elsewhere.
+  testing::TLoopbackServer server({{testing::HttpReply("127.0.0.1")}, {testing::HttpReply("OK")}});
   TPorvanCopy copy;
+  const std::string serverLine = "ServerURL=" + server.Url("/porvan.php") + "\r\n";
+  testing::WriteWholeFile(copy.folder.Path() + L"Porvan.ini", "[config]\r\n" + serverLine);
   testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
   ASSERT_TRUE(porvan.Started());
   HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
   ASSERT_NE(window, nullptr);
+  for (int waited = 0; server.Requests().size() < 2 && waited < 20000; waited += 50) {
+    Sleep(50);
+  }
   wchar_t title[128] = {};
   GetWindowTextW(window, title, 128);
   EXPECT_EQ(Narrow(title), ApplicationTitle());
   EXPECT_EQ(testing::ReadWholeFile(copy.folder.Path() + L"Porvan.ini"),
-            "[config]\r\nFTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=.\\PuTTY\\putty.exe\r\n");
+            "[config]\r\n" + serverLine +
+                "FTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=.\\PuTTY\\putty.exe\r\n");
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(porvan.WaitForExit(20000), 0u);
 }
