@@ -33,8 +33,9 @@ VIAddVersionKey /LANG=1042 "FileDescription" "Porvan 접근통제 시스템 설�
 VIAddVersionKey /LANG=1042 "LegalCopyright" "Porvan"
 
 !define MUI_ABORTWARNING
+; No folder page: the program lives in the user's own programs folder (a silent install takes
+; another with /D), and an update must land where the running client is.
 !insertmacro MUI_PAGE_WELCOME
-!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
