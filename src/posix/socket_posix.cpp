@@ -6,13 +6,12 @@
 #include <cerrno>
 #include <memory>
 
+#include "platform/connect_in_turn.h"
 #include "posix/posix_socket.h"
 
 namespace porvan {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct TAddrInfoDeleter {
   void operator()(addrinfo* list) const { ::freeaddrinfo(list); }
@@ -40,7 +39,6 @@ class TPosixSocketFactory final : public ISocketFactory {
  public:
   TConnectResult Connect(const std::string& host, const std::string& port,
                          std::chrono::milliseconds timeLimit) override {
-    const auto deadline = Clock::now() + timeLimit;
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -51,25 +49,19 @@ class TPosixSocketFactory final : public ISocketFactory {
     }
     const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
 
-    TConnectResult result;
-    for (const addrinfo* address = list.get(); address != nullptr; address = address->ai_next) {
-      const auto left =
-          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-      if (left.count() <= 0) {
-        result.Status = TNetStatus::TimedOut;
-        break;
-      }
-      TFileDescriptor fd(::socket(address->ai_family, address->ai_socktype, address->ai_protocol));
-      if (fd.Get() < 0 || !SetNonBlocking(fd.Get())) {
-        continue;
-      }
-      result.Status = ConnectOne(fd.Get(), *address, left);
-      if (result.Status == TNetStatus::Ok) {
-        result.Socket = std::make_unique<TPosixSocket>(std::move(fd));
-        break;
-      }
-    }
-    return result;
+    return ConnectInTurn(
+        list.get(), timeLimit, [](const addrinfo& address, std::chrono::milliseconds left) {
+          TFileDescriptor fd(::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
+          TConnectResult one;
+          if (fd.Get() < 0 || !SetNonBlocking(fd.Get())) {
+            return one;
+          }
+          one.Status = ConnectOne(fd.Get(), address, left);
+          if (one.Status == TNetStatus::Ok) {
+            one.Socket = std::make_unique<TPosixSocket>(std::move(fd));
+          }
+          return one;
+        });
   }
 };
 

@@ -4,13 +4,12 @@
 
 #include <memory>
 
+#include "platform/connect_in_turn.h"
 #include "win32/winsock_socket.h"
 
 namespace porvan {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 struct TAddrInfoDeleter {
   void operator()(addrinfo* list) const { ::freeaddrinfo(list); }
@@ -40,7 +39,6 @@ class TWinsockSocketFactory final : public ISocketFactory {
  public:
   TConnectResult Connect(const std::string& host, const std::string& port,
                          std::chrono::milliseconds timeLimit) override {
-    const auto deadline = Clock::now() + timeLimit;
     if (!session_.Started()) {
       return {};
     }
@@ -55,26 +53,20 @@ class TWinsockSocketFactory final : public ISocketFactory {
     }
     const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
 
-    TConnectResult result;
-    for (const addrinfo* address = list.get(); address != nullptr; address = address->ai_next) {
-      const auto left =
-          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-      if (left.count() <= 0) {
-        result.Status = TNetStatus::TimedOut;
-        break;
-      }
-      TSocketHandle handle(
-          ::socket(address->ai_family, address->ai_socktype, address->ai_protocol));
-      if (!handle.Valid() || !SetNonBlocking(handle.Get())) {
-        continue;
-      }
-      result.Status = ConnectOne(handle.Get(), *address, left);
-      if (result.Status == TNetStatus::Ok) {
-        result.Socket = std::make_unique<TWinsockSocket>(std::move(handle));
-        break;
-      }
-    }
-    return result;
+    return ConnectInTurn(
+        list.get(), timeLimit, [](const addrinfo& address, std::chrono::milliseconds left) {
+          TSocketHandle handle(
+              ::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
+          TConnectResult one;
+          if (!handle.Valid() || !SetNonBlocking(handle.Get())) {
+            return one;
+          }
+          one.Status = ConnectOne(handle.Get(), address, left);
+          if (one.Status == TNetStatus::Ok) {
+            one.Socket = std::make_unique<TWinsockSocket>(std::move(handle));
+          }
+          return one;
+        });
   }
 
  private:
