@@ -1,0 +1,2 @@
+// The native suite's misbehaving-on-request test.
+#include "support/test_command_check.h"
