@@ -10,7 +10,7 @@
 #include "win32/init_window.h"
 #include "win32/main_window.h"
 #include "win32/update_alert_window.h"
-#include "win32/url_moniker_transfer.h"
+#include "win32/win32_url_transfer.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"

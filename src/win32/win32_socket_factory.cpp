@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/connect_in_turn.h"
-#include "win32/winsock_socket.h"
+#include "win32/win32_socket.h"
 
 namespace porvan {
 

@@ -1,5 +1,5 @@
 // The transfer seam on POSIX systems: libcurl fetches and probes.
-#include "posix/curl_url_transfer.h"
+#include "posix/posix_url_transfer.h"
 
 #include <curl/curl.h>
 

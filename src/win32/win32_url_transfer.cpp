@@ -1,5 +1,5 @@
 // The transfer seam on Windows: URL Moniker fetches, WinINet probes https.
-#include "win32/url_moniker_transfer.h"
+#include "win32/win32_url_transfer.h"
 
 #include <urlmon.h>
 #include <windows.h>
