@@ -6,7 +6,7 @@
 
 #include "platform/message_box.h"
 #include "settings/about_form.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_controls.h"
 #include "support/fake_dialog_controls.h"

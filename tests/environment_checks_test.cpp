@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/code_page.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/server_session.h"
 

@@ -9,7 +9,7 @@
 #include "app/tray_hint.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/main_form.h"
 

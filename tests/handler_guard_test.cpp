@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "platform/message_box.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "support/fake_platform.h"
 
 namespace porvan {

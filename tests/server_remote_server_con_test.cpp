@@ -7,7 +7,7 @@
 
 #include "platform/message_box.h"
 #include "server/remote_server_con.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "support/loopback_server.h"
@@ -46,7 +46,8 @@ class RemoteServerConTest : public ::testing::Test {
     fake.Files.Files[fake.SettingsPath()] =
         "[config]\r\nServerURL=" + server->Url("/porvandaemon/communication.php") + "\r\n";
     SysVar = std::make_unique<TSysVar>(fake.Platform);
-    auto con = std::make_unique<TRemoteServerCon>(fake.Platform);
+    auto con = std::make_unique<TRemoteServerCon>(fake.Platform.Sockets, fake.Platform.Messages,
+                                                  SysVar->GetServerURL());
     con->HttpClient.SilenceTimeLimit = 2000ms;
     return con;
   }

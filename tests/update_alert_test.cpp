@@ -74,16 +74,17 @@ class UpdateAlertTest : public ::testing::Test {
  protected:
   UpdateAlertTest() {
     EXPECT_TRUE(CreateSysVar(fake.Platform));
-    SysVar->UpdateURL = "https://porvan.example/dl/get.php?file=setup.exe";
+    SysVar->UpdateURL = kUpdateURL;
     alert.FormCreate();
   }
   ~UpdateAlertTest() override { DestroySysVar(); }
 
+  const std::string kUpdateURL = "https://porvan.example/dl/get.php?file=setup.exe";
   const std::string kSetupPath = "C:\\users\\root\\Temp\\\\setup.exe";
   testing::TFakePlatform fake;
   FakeProgressBar progress;
   FakeModalDialog dialog;
-  TfmUpdateAlert alert{fake.Platform, progress, dialog};
+  TfmUpdateAlert alert{fake.Platform, progress, dialog, kUpdateURL};
 };
 
 TEST_F(UpdateAlertTest, EachWayOutGivesItsModalResult) {

@@ -5,8 +5,8 @@
 #include "app/tray_hint.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "server/text_bytes.h"
-#include "settings/notice.h"
+#include "common/text_bytes.h"
+#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "update/update_alert.h"
 
@@ -49,7 +49,8 @@ TfmMain::TfmMain(TPlatform& platform, const TfmMainControls& controls)
 }
 
 void TfmMain::FormCreate() {
-  RemoteServer = std::make_unique<TRemoteServerCon>(platform_);
+  RemoteServer = std::make_unique<TRemoteServerCon>(platform_.Sockets, platform_.Messages,
+                                                    SysVar->GetServerURL());
   IsQuitting = false;
 }
 

@@ -1,4 +1,6 @@
 // The socket factory on BSD sockets: getaddrinfo, then a non-blocking connect bounded by poll.
+#include "posix/posix_socket_factory.h"
+
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -35,10 +37,10 @@ TNetStatus ConnectOne(int fd, const addrinfo& address, std::chrono::milliseconds
   return TNetStatus::Ok;
 }
 
-class TPosixSocketFactory final : public ISocketFactory {
- public:
-  TConnectResult Connect(const std::string& host, const std::string& port,
-                         std::chrono::milliseconds timeLimit) override {
+}  // namespace
+
+TConnectResult TPosixSocketFactory::Connect(const std::string& host, const std::string& port,
+                                            std::chrono::milliseconds timeLimit) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
@@ -62,13 +64,6 @@ class TPosixSocketFactory final : public ISocketFactory {
           }
           return one;
         });
-  }
-};
-
-}  // namespace
-
-std::unique_ptr<ISocketFactory> CreateSystemSocketFactory() {
-  return std::make_unique<TPosixSocketFactory>();
 }
 
 }  // namespace porvan

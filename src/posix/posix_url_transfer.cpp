@@ -173,8 +173,4 @@ TSecureProbeReply TCurlUrlTransfer::ProbeSecure(const std::string& url, const st
   return reply;
 }
 
-std::unique_ptr<IUrlTransfer> CreateSystemUrlTransfer() {
-  return std::make_unique<TCurlUrlTransfer>();
-}
-
 }  // namespace porvan

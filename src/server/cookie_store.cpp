@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "server/cookie_date.h"
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 
 namespace porvan {
 

@@ -5,7 +5,7 @@
 #include "platform/process_info.h"
 #include "platform/url_opener.h"
 #include "settings/executable_folder.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "settings/sys_var.h"
 
 namespace porvan {

@@ -6,9 +6,9 @@
 #include "platform/open_file_dialog.h"
 #include "platform/process_info.h"
 #include "server/remote_server_con.h"
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 #include "settings/executable_folder.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "settings/shortcut.h"
 #include "settings/sys_var.h"
 #include "settings/write_error.h"
@@ -53,7 +53,7 @@ void TfmConfig::btnCancelClick() {
 }
 
 bool TfmConfig::IsValidDomain(const std::string& domain) {
-  TRemoteServerCon server(platform_);
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, SysVar->GetServerURL());
   if (!server.IsValidDomain(domain)) {
     ShowNotice(platform_.Messages, server.LastMessage);
     return false;

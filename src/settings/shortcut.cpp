@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "platform/shell_link.h"
 #include "settings/executable_folder.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 
 namespace porvan {
 

@@ -4,7 +4,7 @@
 #include "server/net_status.h"
 #include "server/reply_head.h"
 #include "server/reply_reader.h"
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 #include "update/url_text.h"
 
 namespace porvan {

@@ -9,8 +9,7 @@
 #include "platform/platform.h"
 #include "platform/program_launcher.h"
 #include "platform/temp_path.h"
-#include "settings/notice.h"
-#include "settings/sys_var.h"
+#include "common/notice.h"
 #include "update/update_alert_texts.h"
 
 namespace porvan {
@@ -43,7 +42,7 @@ void TfmUpdateAlert::BitBtn1Click() {
     ShowNotice(platform_.Messages, UpdateAlertNoTempText());
     return;
   }
-  NxURLDownload->SetURL(SysVar->UpdateURL);
+  NxURLDownload->SetURL(UpdateURL);
   NxURLDownload->SaveDir = saveDir;
   // The result is not needed: DownloadStop has started the installer if one arrived.
   NxURLDownload->Download();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "update/nx_url_down.h"
 
@@ -28,12 +29,17 @@ std::optional<int> DownloadPercentage(std::uint32_t Position, std::uint32_t Max)
 
 class TfmUpdateAlert {
  public:
-  TfmUpdateAlert(TPlatform& platform, IProgressBar& DownloadProgress, IDialogHost& dialog)
-      : DownloadProgress(DownloadProgress), platform_(platform), dialog_(dialog) {}
+  // `updateURL` is where the installer is fetched from, as the version check named it.
+  TfmUpdateAlert(TPlatform& platform, IProgressBar& DownloadProgress, IDialogHost& dialog,
+                 std::string updateURL)
+      : DownloadProgress(DownloadProgress),
+        UpdateURL(std::move(updateURL)),
+        platform_(platform),
+        dialog_(dialog) {}
 
   // Makes the download component and binds its events to this form.
   void FormCreate();
-  // Downloads the installer from SysVar.UpdateURL into the temporary folder; DownloadStop
+  // Downloads the installer from UpdateURL into the temporary folder; DownloadStop
   // starts it. Ignored while a download runs (a press reaches here from inside the transfer);
   // without a temporary folder it shows a notice and downloads nothing.
   void BitBtn1Click();
@@ -53,6 +59,7 @@ class TfmUpdateAlert {
                               const std::string& StatusText, bool& Abort);
 
   IProgressBar& DownloadProgress;
+  const std::string UpdateURL;
   std::string TempDir;
   std::unique_ptr<TNxURLDownload> NxURLDownload;
   std::string SetupFile;

@@ -1,7 +1,7 @@
 // The splash's view: TfmInit's one label, borderless and centred, over the main window.
 #include "win32/init_window.h"
 
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "win32/dialog_parts.h"
 
 namespace porvan {

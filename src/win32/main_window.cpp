@@ -2,7 +2,7 @@
 #include "win32/main_window.h"
 
 #include "platform/code_page.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "win32/main_pictures.h"
 #include "win32/wide_text.h"
 

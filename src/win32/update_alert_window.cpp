@@ -35,7 +35,7 @@ TControlSpec HiddenSpec(TPlace place, const TFontSpec* font) {
 
 }  // namespace
 
-TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform)
+TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform, const std::string& updateURL)
     : TModalDialog(UpdateAlertSpec(), platform.Messages),
       Label1(*this, Options(UpdateAlertLabel1(), {15, 16, 265, 12}), RGB(0, 0, 0)),
       Label2(*this, Options(UpdateAlertLabel2(), {16, 46, 464, 12}), RGB(0, 0, 0)),
@@ -49,7 +49,7 @@ TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform)
       BitBtn3(*this, Options(UpdateAlertSkipText(), {325, 108, 129, 25}),
               AlertButtonFace(Wide(UpdateAlertSkipText()), TAlertGlyph::GreenRunner),
               [this] { Run([this] { form_.BitBtn3Click(); }); }),
-      form_(platform, DownloadProgress, host_) {}
+      form_(platform, DownloadProgress, host_, updateURL) {}
 
 void TUpdateAlertWindow::OnCreated() {
   Run([this] { form_.FormCreate(); });
@@ -70,8 +70,8 @@ bool TUpdateAlertWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
   return TModalDialog::OnMessage(message, wParam, lParam, result);
 }
 
-int ShowUpdateAlert(TPlatform& platform, HWND owner) {
-  TUpdateAlertWindow window(platform);
+int ShowUpdateAlert(TPlatform& platform, const std::string& updateURL, HWND owner) {
+  TUpdateAlertWindow window(platform, updateURL);
   return window.ShowModal(owner);
 }
 

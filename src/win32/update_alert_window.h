@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/platform.h"
 #include "update/update_alert.h"
 #include "win32/view/label.h"
@@ -13,14 +15,14 @@
 
 namespace porvan {
 
-// Creates the alert over `owner` (may be null), shows it modally, destroys it when it closes
-// and gives its modal result. SysVar must exist.
-int ShowUpdateAlert(TPlatform& platform, HWND owner);
+// Creates the alert over `owner` (may be null) for the installer at `updateURL`, shows it
+// modally, destroys it when it closes and gives its modal result.
+int ShowUpdateAlert(TPlatform& platform, const std::string& updateURL, HWND owner);
 
 // Registered as "TfmUpdateAlert", so another process finds it to post WM_APP_QUIT.
 class TUpdateAlertWindow : public TModalDialog {
  public:
-  explicit TUpdateAlertWindow(TPlatform& platform);
+  TUpdateAlertWindow(TPlatform& platform, const std::string& updateURL);
 
  protected:
   void OnCreated() override;

@@ -1,4 +1,6 @@
 // The socket factory on Winsock 2: getaddrinfo, then a non-blocking connect bounded by select.
+#include "win32/win32_socket_factory.h"
+
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
@@ -35,10 +37,10 @@ TNetStatus ConnectOne(SOCKET handle, const addrinfo& address, std::chrono::milli
   return TNetStatus::Ok;
 }
 
-class TWinsockSocketFactory final : public ISocketFactory {
- public:
-  TConnectResult Connect(const std::string& host, const std::string& port,
-                         std::chrono::milliseconds timeLimit) override {
+}  // namespace
+
+TConnectResult TWinsockSocketFactory::Connect(const std::string& host, const std::string& port,
+                                              std::chrono::milliseconds timeLimit) {
     if (!session_.Started()) {
       return {};
     }
@@ -67,16 +69,6 @@ class TWinsockSocketFactory final : public ISocketFactory {
           }
           return one;
         });
-  }
-
- private:
-  TWinsockSession session_;
-};
-
-}  // namespace
-
-std::unique_ptr<ISocketFactory> CreateSystemSocketFactory() {
-  return std::make_unique<TWinsockSocketFactory>();
 }
 
 }  // namespace porvan

@@ -1,47 +1,29 @@
 // The loopback listener on Winsock 2.
+#include "win32/win32_socket_listener.h"
+
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
 #include <memory>
 
-#include "platform/socket_listener.h"
-#include "win32/win32_socket.h"
-
 namespace porvan {
 
-namespace {
-
-class TWinsockListener final : public ISocketListener {
- public:
-  TWinsockListener(TSocketHandle handle, std::uint16_t port)
-      : handle_(std::move(handle)), port_(port) {}
-
-  std::uint16_t Port() const override { return port_; }
-
-  TConnectResult Accept(std::chrono::milliseconds timeLimit) override {
-    TConnectResult result;
-    result.Status = WaitFor(handle_.Get(), TWaitFor::Read, timeLimit);
-    if (result.Status != TNetStatus::Ok) {
-      return result;
-    }
-    TSocketHandle accepted(::accept(handle_.Get(), nullptr, nullptr));
-    if (!accepted.Valid() || !SetNonBlocking(accepted.Get())) {
-      result.Status = TNetStatus::Error;
-      return result;
-    }
-    result.Socket = std::make_unique<TWinsockSocket>(std::move(accepted));
+TConnectResult TWinsockSocketListener::Accept(std::chrono::milliseconds timeLimit) {
+  TConnectResult result;
+  result.Status = WaitFor(handle_.Get(), TWaitFor::Read, timeLimit);
+  if (result.Status != TNetStatus::Ok) {
     return result;
   }
+  TSocketHandle accepted(::accept(handle_.Get(), nullptr, nullptr));
+  if (!accepted.Valid() || !SetNonBlocking(accepted.Get())) {
+    result.Status = TNetStatus::Error;
+    return result;
+  }
+  result.Socket = std::make_unique<TWinsockSocket>(std::move(accepted));
+  return result;
+}
 
- private:
-  TWinsockSession session_;
-  TSocketHandle handle_;
-  std::uint16_t port_;
-};
-
-}  // namespace
-
-std::unique_ptr<ISocketListener> ListenOnLoopback(TLoopback address) {
+std::unique_ptr<TWinsockSocketListener> TWinsockSocketListener::OnLoopback(TLoopback address) {
   const TWinsockSession session;  // keeps the library started while the handle is made
   if (!session.Started()) {
     return nullptr;
@@ -62,8 +44,8 @@ std::unique_ptr<ISocketListener> ListenOnLoopback(TLoopback address) {
       ::getsockname(handle.Get(), bound, &length) != 0) {
     return nullptr;
   }
-  return std::make_unique<TWinsockListener>(std::move(handle),
-                                            ntohs(isV4 ? v4.sin_port : v6.sin6_port));
+  return std::unique_ptr<TWinsockSocketListener>(
+      new TWinsockSocketListener(std::move(handle), ntohs(isV4 ? v4.sin_port : v6.sin6_port)));
 }
 
 }  // namespace porvan

@@ -37,8 +37,4 @@ TSecureProbeReply TUrlMonikerTransfer::ProbeSecure(const std::string& url,
   return ProbeWithWinInet(url, referer, limits);
 }
 
-std::unique_ptr<IUrlTransfer> CreateSystemUrlTransfer() {
-  return std::make_unique<TUrlMonikerTransfer>();
-}
-
 }  // namespace porvan

@@ -3,14 +3,13 @@
 
 #include "app/program_entry.h"
 #include "platform/platform.h"
-#include "platform/socket.h"
+#include "settings/sys_var.h"
 #include "win32/about_window.h"
 #include "win32/com_apartment.h"
 #include "win32/config_window.h"
 #include "win32/init_window.h"
 #include "win32/main_window.h"
 #include "win32/update_alert_window.h"
-#include "win32/win32_url_transfer.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"
@@ -19,7 +18,9 @@
 #include "win32/win32_program_launcher.h"
 #include "win32/win32_shell_folders.h"
 #include "win32/win32_shell_links.h"
+#include "win32/win32_socket_factory.h"
 #include "win32/win32_temp_path.h"
+#include "win32/win32_url_transfer.h"
 #include "win32/win32_url_opener.h"
 #include "win32/win32_version_resource.h"
 
@@ -32,7 +33,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   TWin32ProcessInfo process;
   TWin32VersionResource version;
   TWin32MessageBox messages;
-  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  TWinsockSocketFactory sockets;
   TWin32NetworkState network;
   TWin32ProgramLauncher launcher;
   TWin32ShellFolders shellFolders;
@@ -41,7 +42,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   TWin32UrlOpener urls;
   TUrlMonikerTransfer urlTransfer;
   TWin32TempPath tempPath;
-  TPlatform platform{files,        process,    version,    messages, *sockets,    network, launcher,
+  TPlatform platform{files,        process,    version,    messages, sockets,     network, launcher,
                      shellFolders, shellLinks, openDialog, urls,     urlTransfer, tempPath};
 
   if (!CreateSysVar(platform)) {
@@ -56,7 +57,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
             {TDialogKind::Config, [&platform](HWND owner) { return ShowConfig(platform, owner); }},
             {TDialogKind::About, [&platform](HWND owner) { return ShowAbout(platform, owner); }},
             {TDialogKind::UpdateAlert,
-             [&platform](HWND owner) { return ShowUpdateAlert(platform, owner); }}});
+             [&platform](HWND owner) {
+               return ShowUpdateAlert(platform, SysVar->UpdateURL, owner);
+             }}});
     if (mainWindow.Create()) {
       mainWindow.Show(showCommand);
       exitCode = RunMessageLoop();

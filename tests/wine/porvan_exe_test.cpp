@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/code_page.h"
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "support/loopback_server.h"
 #include "support/server_session.h"
 #include "win32/wide_text.h"

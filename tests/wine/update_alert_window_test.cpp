@@ -19,6 +19,8 @@
 #include "win32/update_alert_window.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
+#include "win32/win32_socket_listener.h"
+#include "win32/win32_url_transfer.h"
 #include "wine/wine_support.h"
 
 namespace porvan {
@@ -33,7 +35,7 @@ using testing::TextOf;
 class TSlowInstallerServer {
  public:
   TSlowInstallerServer(std::string body, int pieces, std::chrono::milliseconds duration)
-      : body_(std::move(body)), listener_(ListenOnLoopback(TLoopback::IPv4)) {
+      : body_(std::move(body)), listener_(TWinsockSocketListener::OnLoopback(TLoopback::IPv4)) {
     thread_ = std::thread([this, pieces, duration] { Serve(pieces, duration); });
   }
   ~TSlowInstallerServer() {
@@ -112,11 +114,10 @@ class UpdateAlertWindowTest : public ::testing::Test {
   void DownloadThroughTheAlert(int pieces, std::chrono::milliseconds duration) {
     const std::string body = testing::NumberedBody(20 * 1024 * 1024);
     TSlowInstallerServer server(body, pieces, duration);
-    SysVar->UpdateURL = server.Url();
     testing::TTempFolder folder(L"update-alert");
     fake.TempPath.Path = Narrow(folder.Path());
     TWin32FileSystem files;
-    std::unique_ptr<IUrlTransfer> transfer = CreateSystemUrlTransfer();
+    std::unique_ptr<IUrlTransfer> transfer = std::make_unique<TUrlMonikerTransfer>();
     TRecordingLauncher launcher;
     TPlatform platform = fake.Platform;
     TPlatform real{files,
@@ -132,7 +133,7 @@ class UpdateAlertWindowTest : public ::testing::Test {
                    platform.Urls,
                    *transfer,
                    platform.TempPath};
-    TUpdateAlertWindow window(real);
+    TUpdateAlertWindow window(real, server.Url());
     ASSERT_TRUE(window.Create(nullptr));
     PostMessageW(Button(window.Handle(), UpdateAlertRunText()), BM_CLICK, 0, 0);
     PostMessageW(window.Handle(), WM_APP_QUIT, 0, 0);
@@ -148,7 +149,7 @@ class UpdateAlertWindowTest : public ::testing::Test {
 };
 
 TEST_F(UpdateAlertWindowTest, HasItsFrameControlsAndTabOrder) {
-  TUpdateAlertWindow window(fake.Platform);
+  TUpdateAlertWindow window(fake.Platform, "");
   ASSERT_TRUE(window.Create(nullptr));
   const HWND alert = window.Handle();
   EXPECT_EQ(FindWindowW(L"TfmUpdateAlert", nullptr), alert);
@@ -205,7 +206,7 @@ TEST_F(UpdateAlertWindowTest, EachWayOutGivesItsModalResult) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    TUpdateAlertWindow window(fake.Platform);
+    TUpdateAlertWindow window(fake.Platform, "");
     ASSERT_TRUE(window.Create(nullptr));
     c.act(window.Handle());
     EXPECT_EQ(window.ShowModal(nullptr), c.result);

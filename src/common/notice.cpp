@@ -1,5 +1,5 @@
 // The program's title and its two standard boxes.
-#include "settings/notice.h"
+#include "common/notice.h"
 
 #include "platform/code_page.h"
 #include "platform/message_box.h"
