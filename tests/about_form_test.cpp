@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "settings/about_form.h"
 #include "common/notice.h"
@@ -84,7 +85,7 @@ TEST_F(AboutFormTest, AMissingHistoryIsReportedAndLeavesTheAreaEmpty) {
     EXPECT_EQ(version.Value, "1.5.0.0");
     ASSERT_EQ(fake.Messages.Shown.size(), 1u);
     EXPECT_EQ(fake.Messages.Shown[0].Text, "Cannot open file " + c.history + ".");
-    EXPECT_EQ(fake.Messages.Shown[0].Caption, ApplicationTitle());
+    EXPECT_EQ(fake.Messages.Shown[0].Caption, Utf8ToCp949(kApplicationTitle));
     EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
     EXPECT_TRUE(window.Results.empty());  // the box stays open
   }

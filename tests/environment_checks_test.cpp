@@ -155,7 +155,7 @@ TEST(ExecuteClientTest, StartsTheProgramOrShowsWhyNot) {
     } else {
       ASSERT_EQ(session.Fake.Messages.Shown.size(), 1u);
       EXPECT_EQ(session.Fake.Messages.Shown[0].Text, Utf8ToCp949(c.notice));
-      EXPECT_EQ(session.Fake.Messages.Shown[0].Caption, ApplicationTitle());
+      EXPECT_EQ(session.Fake.Messages.Shown[0].Caption, Utf8ToCp949(kApplicationTitle));
       EXPECT_EQ(session.Fake.Messages.Shown[0].Flags, 0u);
       EXPECT_TRUE(session.Fake.Launcher.Opened.empty());
     }

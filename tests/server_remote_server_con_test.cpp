@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "server/remote_server_con.h"
 #include "common/notice.h"
@@ -61,7 +62,7 @@ class RemoteServerConTest : public ::testing::Test {
   std::vector<std::string> ShownTexts() const {
     std::vector<std::string> texts;
     for (const auto& box : fake.Messages.Shown) {
-      EXPECT_EQ(box.Caption, ApplicationTitle());
+      EXPECT_EQ(box.Caption, Utf8ToCp949(kApplicationTitle));
       EXPECT_EQ(box.Flags, mb::kOk);
       texts.push_back(box.Text);
     }

@@ -166,7 +166,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
     testing::FakeLabel splashLabel;
     testing::FakeDialogHost splash;
     main.window.DialogActions[TDialogKind::Init] = [&] {
-      TfmInit init(splashLabel, splash);
+      TfmInit init({splashLabel, splash});
       init.WMAppStartup();
       return splash.Results.empty() ? 0 : splash.Results.back();
     };
@@ -224,14 +224,14 @@ TEST(StartUpSequenceTest, TheSplashChecksTheConnectionAndEndsWithItsResult) {
     session.Fake.Network.Offline = c.networkDown;
     testing::FakeLabel label;
     testing::FakeDialogHost host;
-    TfmInit init(label, host);
+    TfmInit init({label, host});
     init.WMAppStartup();
     EXPECT_EQ(label.Value, c.lastText);
     EXPECT_EQ(host.Results, std::vector<int>{c.result});
     EXPECT_EQ(SysVar->ClientIP, c.result == kInitOnline ? kIP : "");
   }
-  EXPECT_EQ(InitCheckingStateText(), Utf8ToCp949("포반 연결상태 체크중..."));
-  EXPECT_EQ(InitCheckingText(), Utf8ToCp949("포반 연결 체크중...."));
+  EXPECT_EQ(Utf8ToCp949(kInitCheckingStateText), Utf8ToCp949("포반 연결상태 체크중..."));
+  EXPECT_EQ(Utf8ToCp949(kInitCheckingText), Utf8ToCp949("포반 연결 체크중...."));
 }
 
 TEST(StartUpSequenceTest, AWindowEndedDuringTheSplashStopsTheSequence) {

@@ -32,7 +32,7 @@ const char* const kExitQuestion =
     "포반를 종료 하시겠습니까 ?";
 
 std::string AccessHint(const std::string& clientIP, const std::string& domain) {
-  return ApplicationTitle() + "\rLocalIP :" + clientIP + "\r" + "Connect URL : " + domain;
+  return Utf8ToCp949(kApplicationTitle) + "\rLocalIP :" + clientIP + "\r" + "Connect URL : " + domain;
 }
 
 }  // namespace
@@ -181,22 +181,6 @@ bool TfmMain::CheckOnline() {
   }
   ShowNotice(platform_.Messages, Utf8ToCp949(kOfflineMessage));
   return false;
-}
-
-bool TfmMain::OpenFTPAccess() {
-  return OpenAccess(ftp_);
-}
-
-bool TfmMain::OpenSSHAccess() {
-  return OpenAccess(ssh_);
-}
-
-void TfmMain::SetFTPState(bool open) {
-  SetState(ftp_, open);
-}
-
-void TfmMain::SetSSHState(bool open) {
-  SetState(ssh_, open);
 }
 
 void TfmMain::ExecuteClick(const TProtocol& protocol) {

@@ -34,11 +34,7 @@ std::string WithCrLfLineBreaks(const std::string& text) {
 }  // namespace
 
 TfmAbout::TfmAbout(TPlatform& platform, const TfmAboutControls& controls)
-    : lblVersionInfo(controls.lblVersionInfo),
-      lblWebAddress(controls.lblWebAddress),
-      Memo1(controls.Memo1),
-      Window(controls.Window),
-      platform_(platform) {}
+    : TfmAboutControls(controls), platform_(platform) {}
 
 void TfmAbout::FormActivate() {
   lblVersionInfo.SetText(SysVar->VersionInfo.FileVersion);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
 #include "platform/file_system.h"
@@ -10,7 +11,6 @@
 #include "platform/program_launcher.h"
 #include "platform/temp_path.h"
 #include "common/notice.h"
-#include "update/update_alert_texts.h"
 
 namespace porvan {
 
@@ -39,7 +39,7 @@ void TfmUpdateAlert::BitBtn1Click() {
   }
   const std::string saveDir = GetTempDir();
   if (saveDir.empty()) {
-    ShowNotice(platform_.Messages, UpdateAlertNoTempText());
+    ShowNotice(platform_.Messages, Utf8ToCp949(kUpdateAlertNoTempText));
     return;
   }
   NxURLDownload->SetURL(UpdateURL);
@@ -49,15 +49,15 @@ void TfmUpdateAlert::BitBtn1Click() {
 }
 
 void TfmUpdateAlert::BitBtn2Click() {
-  dialog_.SetModalResult(kUpdateAlertQuit);
+  Window.SetModalResult(kUpdateAlertQuit);
 }
 
 void TfmUpdateAlert::BitBtn3Click() {
-  dialog_.SetModalResult(kUpdateAlertSkip);
+  Window.SetModalResult(kUpdateAlertSkip);
 }
 
 void TfmUpdateAlert::WMAppQuit() {
-  dialog_.SetModalResult(kUpdateAlertQuit);
+  Window.SetModalResult(kUpdateAlertQuit);
 }
 
 std::string TfmUpdateAlert::GetTempDir() {

@@ -20,7 +20,7 @@ const TFontSpec kCaptionFont{L"Tahoma", 11, true};
 
 TWindowSpec MainWindowSpec() {
   return TWindowSpec{.ClassName = L"TfmMain",
-                     .Caption = ApplicationTitle(),
+                     .Caption = Utf8ToCp949(kApplicationTitle),
                      .ClientWidth = 426,
                      .ClientHeight = 144,
                      .Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,

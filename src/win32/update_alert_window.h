@@ -32,12 +32,12 @@ class TUpdateAlertWindow : public TModalDialog {
   TModalDialogHost host_{*this};
 
   // In creation order; the buttons take the focus in this order too.
-  TLabel Label1;
-  TLabel Label2;
-  TProgressBar DownloadProgress;
-  TPictureButton BitBtn1;
-  TPictureButton BitBtn2;
-  TPictureButton BitBtn3;
+  TLabel Label1;                  // "Porvan 접근제어 시스템이 업데이트 되었습니다."
+  TLabel Label2;                  // "업데이트를 하지 않으실 경우, ..."
+  TProgressBar DownloadProgress;  // the download's percentage, hidden until it starts
+  TPictureButton BitBtn1;         // "업데이트 실행"
+  TPictureButton BitBtn2;         // "프로그램 종료"
+  TPictureButton BitBtn3;         // "업데이트 안함"
 
   TfmUpdateAlert form_;
 };

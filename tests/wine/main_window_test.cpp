@@ -72,7 +72,7 @@ struct TShownMainWindow {
 
 TEST(MainWindowTest, IsMadeAsDesigned) {
   TShownMainWindow main({{HttpReply("198.51.100.4")}, kCurrentVersion});
-  HWND window = FindWindowW(L"TfmMain", Wide(ApplicationTitle()).c_str());
+  HWND window = FindWindowW(L"TfmMain", Wide(Utf8ToCp949(kApplicationTitle)).c_str());
   ASSERT_EQ(window, main.window.Handle());
   const TDpi dpi = DpiOfWindow(window);
   RECT client{};

@@ -9,13 +9,13 @@
 #include <thread>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/program_launcher.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "support/loopback_server.h"
 #include "support/transfer_cases.h"
 #include "update/update_alert.h"
-#include "update/update_alert_texts.h"
 #include "win32/update_alert_window.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
@@ -135,7 +135,7 @@ class UpdateAlertWindowTest : public ::testing::Test {
                    platform.TempPath};
     TUpdateAlertWindow window(real, server.Url());
     ASSERT_TRUE(window.Create(nullptr));
-    PostMessageW(Button(window.Handle(), UpdateAlertRunText()), BM_CLICK, 0, 0);
+    PostMessageW(Button(window.Handle(), Utf8ToCp949(kUpdateAlertRunText)), BM_CLICK, 0, 0);
     PostMessageW(window.Handle(), WM_APP_QUIT, 0, 0);
     // The quit takes effect once the download has ended and the installer was started.
     EXPECT_EQ(window.ShowModal(nullptr), kUpdateAlertQuit);
@@ -153,14 +153,14 @@ TEST_F(UpdateAlertWindowTest, HasItsFrameControlsAndTabOrder) {
   ASSERT_TRUE(window.Create(nullptr));
   const HWND alert = window.Handle();
   EXPECT_EQ(FindWindowW(L"TfmUpdateAlert", nullptr), alert);
-  EXPECT_EQ(TextOf(alert), UpdateAlertCaption());
+  EXPECT_EQ(TextOf(alert), Utf8ToCp949(kUpdateAlertCaption));
   RECT client{};
   GetClientRect(alert, &client);
   EXPECT_EQ(client.right, window.Dpi().Scale(497));
   EXPECT_EQ(client.bottom, window.Dpi().Scale(145));
   const LONG_PTR style = GetWindowLongPtrW(alert, GWL_STYLE);
   EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  for (const std::string& text : {UpdateAlertLabel1(), UpdateAlertLabel2()}) {
+  for (const std::string& text : {Utf8ToCp949(kUpdateAlertLabel1), Utf8ToCp949(kUpdateAlertLabel2)}) {
     EXPECT_NE(ChildWithText(alert, text), nullptr);
   }
   const HWND bar = ChildWithText(alert, "");
@@ -168,8 +168,8 @@ TEST_F(UpdateAlertWindowTest, HasItsFrameControlsAndTabOrder) {
   EXPECT_FALSE(IsWindowVisible(bar));
   EXPECT_EQ(testing::TabOrder(alert, 4),
             (std::vector<std::string>{
-                "Button:" + UpdateAlertRunText(), "Button:" + UpdateAlertQuitText(),
-                "Button:" + UpdateAlertSkipText(), "Button:" + UpdateAlertRunText()}));
+                "Button:" + Utf8ToCp949(kUpdateAlertRunText), "Button:" + Utf8ToCp949(kUpdateAlertQuitText),
+                "Button:" + Utf8ToCp949(kUpdateAlertSkipText), "Button:" + Utf8ToCp949(kUpdateAlertRunText)}));
 }
 
 TEST_F(UpdateAlertWindowTest, EachWayOutGivesItsModalResult) {
@@ -181,19 +181,19 @@ TEST_F(UpdateAlertWindowTest, EachWayOutGivesItsModalResult) {
       {.name = "업데이트 안함",
        .act =
            [this](HWND alert) {
-             PostMessageW(Button(alert, UpdateAlertSkipText()), BM_CLICK, 0, 0);
+             PostMessageW(Button(alert, Utf8ToCp949(kUpdateAlertSkipText)), BM_CLICK, 0, 0);
            },
        .result = 1},
       {.name = "프로그램 종료",
        .act =
            [this](HWND alert) {
-             PostMessageW(Button(alert, UpdateAlertQuitText()), BM_CLICK, 0, 0);
+             PostMessageW(Button(alert, Utf8ToCp949(kUpdateAlertQuitText)), BM_CLICK, 0, 0);
            },
        .result = 3},
       {.name = "Esc",
        .act =
            [this](HWND alert) {
-             PostMessageW(Button(alert, UpdateAlertRunText()), WM_KEYDOWN, VK_ESCAPE, 0);
+             PostMessageW(Button(alert, Utf8ToCp949(kUpdateAlertRunText)), WM_KEYDOWN, VK_ESCAPE, 0);
            },
        .result = 3},
       {.name = "WM_APP_QUIT found by class",
