@@ -7,11 +7,14 @@
 #include "platform/code_page.h"
 #include "common/notice.h"
 #include "settings/sys_var.h"
+#include "support/request_bodies.h"
 #include "support/server_session.h"
 
 namespace porvan {
 namespace {
 
+using testing::kClientIPBody;
+using testing::kVersionBody;
 using testing::HttpReply;
 using testing::kFtpProgram;
 using testing::TServerAct;
@@ -72,7 +75,7 @@ TEST(CheckConnectionTest, SetsOfflineAndClientIPFromThePlatformThenTheServer) {
     const std::vector<std::string> bodies = session.Bodies();
     ASSERT_EQ(bodies.size(), c.requests);
     if (c.requests > 0) {
-      EXPECT_EQ(bodies[0], "mode=get_client_ip");
+      EXPECT_EQ(bodies[0], kClientIPBody);
     }
   }
 }
@@ -110,7 +113,7 @@ TEST(IsLatestVersionTest, GivesTheThreeOutcomesOfTheCheck) {
     SysVar->IsOffline = true;  // the check asks the server all the same
     EXPECT_EQ(SysVar->IsLatestVersion(), c.result);
     EXPECT_EQ(SysVar->UpdateURL, c.updateURL);
-    EXPECT_EQ(session.Bodies(), std::vector<std::string>{"mode=check_version&version=1.5.0.0"});
+    EXPECT_EQ(session.Bodies(), std::vector<std::string>{kVersionBody});
   }
 }
 

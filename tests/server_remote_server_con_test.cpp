@@ -12,10 +12,17 @@
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "support/loopback_server.h"
+#include "support/request_bodies.h"
 
 namespace porvan {
 namespace {
 
+using testing::kClientIPBody;
+using testing::kCloseFtpBody;
+using testing::kCloseSshBody;
+using testing::kOpenFtpBody;
+using testing::kOpenSshBody;
+using testing::kVersionBody;
 using namespace std::chrono_literals;
 using testing::TFakePlatform;
 using testing::TLoopbackServer;
@@ -73,7 +80,6 @@ class RemoteServerConTest : public ::testing::Test {
   std::unique_ptr<TLoopbackServer> server;
 };
 
-const std::string kOpenFtp = "mode=open_request&protocol=FTP&query=example.com&";
 
 TEST_F(RemoteServerConTest, JudgesAccessReplies) {
   using Call = std::function<bool(TRemoteServerCon&)>;
@@ -96,7 +102,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Access opened",
        "a",
        "b",
-       kOpenFtp,
+       kOpenFtpBody,
        {}},
       {"refused open shows the message",
        [](TRemoteServerCon& c) { return c.OpenSSH("example.com"); },
@@ -105,7 +111,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Not registered",
        "",
        "",
-       "mode=open_request&protocol=SSH&query=example.com&",
+       kOpenSshBody,
        {"Not registered"}},
       {"refused close shows nothing",
        [](TRemoteServerCon& c) { return c.CloseFTP("example.com"); },
@@ -114,7 +120,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Not registered",
        "",
        "",
-       "mode=close_request&protocol=FTP&query=example.com&",
+       kCloseFtpBody,
        {}},
       {"case-sensitive SUCCESS",
        [](TRemoteServerCon& c) { return c.CloseSSH("example.com"); },
@@ -123,7 +129,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "x",
        "",
        "",
-       "mode=close_request&protocol=SSH&query=example.com&",
+       kCloseSshBody,
        {}},
       {"blanks around delimiters",
        openFtp,
@@ -132,7 +138,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "x",
        "y",
        "z",
-       kOpenFtp,
+       kOpenFtpBody,
        {}},
       {"blank ends the message",
        openFtp,
@@ -141,9 +147,9 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Not",
        "",
        "",
-       kOpenFtp,
+       kOpenFtpBody,
        {"Not"}},
-      {"empty message", openFtp, {"SUCCESS::a:b"}, true, "", "a", "b", kOpenFtp, {}},
+      {"empty message", openFtp, {"SUCCESS::a:b"}, true, "", "a", "b", kOpenFtpBody, {}},
       {"trailing CR LF",
        openFtp,
        {"SUCCESS:Access_opened:a:b\r\n"},
@@ -151,10 +157,10 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Access opened",
        "a",
        "b",
-       kOpenFtp,
+       kOpenFtpBody,
        {}},
-      {"SUCCESS alone", openFtp, {"SUCCESS"}, true, "", "", "", kOpenFtp, {}},
-      {"FAIL alone", openFtp, {"FAIL"}, false, "", "", "", kOpenFtp, {""}},
+      {"SUCCESS alone", openFtp, {"SUCCESS"}, true, "", "", "", kOpenFtpBody, {}},
+      {"FAIL alone", openFtp, {"FAIL"}, false, "", "", "", kOpenFtpBody, {""}},
       {"Korean message",
        openFtp,
        {"FAIL:\xB5\xEE\xB7\xCF_\xBE\xC8\xB5\xCA"},
@@ -162,7 +168,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "\xB5\xEE\xB7\xCF \xBE\xC8\xB5\xCA",
        "",
        "",
-       kOpenFtp,
+       kOpenFtpBody,
        {"\xB5\xEE\xB7\xCF \xBE\xC8\xB5\xCA"}},
       {"failed exchange on open shows an empty box",
        openFtp,
@@ -171,7 +177,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "",
        "",
        "",
-       kOpenFtp,
+       kOpenFtpBody,
        {""}},
       {"failed exchange on close is silent",
        [](TRemoteServerCon& c) { return c.CloseSSH("example.com"); },
@@ -180,7 +186,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "",
        "",
        "",
-       "mode=close_request&protocol=SSH&query=example.com&",
+       kCloseSshBody,
        {}},
       {"domain with a blank",
        [](TRemoteServerCon& c) { return c.OpenFTP("my domain"); },
@@ -245,7 +251,7 @@ TEST_F(RemoteServerConTest, ChecksTheVersion) {
     con->UpdateURL = "unchanged";
     EXPECT_EQ(con->CheckVersion("1.5.0.0"), c.result);
     EXPECT_EQ(con->UpdateURL, c.updateUrl);
-    EXPECT_EQ(SentBody(), "mode=check_version&version=1.5.0.0");
+    EXPECT_EQ(SentBody(), kVersionBody);
   }
 }
 
@@ -280,7 +286,7 @@ TEST_F(RemoteServerConTest, ReturnsTheClientAddressUnchanged) {
   const auto requests = server->Requests();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_NE(requests[0].find("\r\nContent-Length: 18\r\n"), std::string::npos);
-  EXPECT_EQ(BodyOf(requests[0]), "mode=get_client_ip");
+  EXPECT_EQ(BodyOf(requests[0]), kClientIPBody);
 }
 
 TEST_F(RemoteServerConTest, AnEmptyReplyKeepsTheLastReply) {

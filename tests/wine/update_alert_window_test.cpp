@@ -2,24 +2,21 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/code_page.h"
 #include "platform/program_launcher.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
-#include "support/loopback_server.h"
+#include "support/slow_installer_server.h"
 #include "support/transfer_cases.h"
 #include "update/update_alert.h"
 #include "win32/update_alert_window.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
-#include "win32/win32_socket_listener.h"
 #include "win32/win32_url_transfer.h"
 #include "wine/wine_support.h"
 
@@ -29,59 +26,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::ChildWithText;
 using testing::TextOf;
-
-// Answers a HEAD probe, then sends the installer in `pieces` parts spread over `duration`, so
-// the transfer is seen under way.
-class TSlowInstallerServer {
- public:
-  TSlowInstallerServer(std::string body, int pieces, std::chrono::milliseconds duration)
-      : body_(std::move(body)), listener_(TWinsockSocketListener::OnLoopback(TLoopback::IPv4)) {
-    thread_ = std::thread([this, pieces, duration] { Serve(pieces, duration); });
-  }
-  ~TSlowInstallerServer() {
-    stop_ = true;
-    thread_.join();
-  }
-  std::string Url() const {
-    return "http://127.0.0.1:" + std::to_string(listener_->Port()) + "/dl/setup.exe";
-  }
-
- private:
-  std::unique_ptr<ISocket> Next() {
-    while (!stop_) {
-      if (TConnectResult accepted = listener_->Accept(50ms); accepted.Status == TNetStatus::Ok) {
-        return std::move(accepted.Socket);
-      }
-    }
-    return nullptr;
-  }
-
-  void Serve(int pieces, std::chrono::milliseconds duration) {
-    const std::string head =
-        "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body_.size()) + "\r\n\r\n";
-    for (int connection = 0; connection < 2; ++connection) {
-      std::unique_ptr<ISocket> socket = Next();
-      if (!socket) {
-        return;
-      }
-      const std::string request = testing::ReadRawRequest(*socket, 5s);
-      socket->SendAll(head, 5s);
-      if (request.starts_with("HEAD ")) {
-        continue;
-      }
-      const std::size_t piece = body_.size() / pieces + 1;
-      for (std::size_t sent = 0; sent < body_.size() && !stop_; sent += piece) {
-        std::this_thread::sleep_for(duration / pieces);
-        socket->SendAll(std::string_view(body_).substr(sent, piece), 5s);
-      }
-    }
-  }
-
-  std::string body_;
-  std::unique_ptr<ISocketListener> listener_;
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
-};
 
 // Starts nothing; notes each path and what the alert's bar showed at that moment.
 class TRecordingLauncher : public IProgramLauncher {
@@ -113,7 +57,7 @@ class UpdateAlertWindowTest : public ::testing::Test {
   // test's own, with the real transfer and files; a quit request waits meanwhile.
   void DownloadThroughTheAlert(int pieces, std::chrono::milliseconds duration) {
     const std::string body = testing::NumberedBody(20 * 1024 * 1024);
-    TSlowInstallerServer server(body, pieces, duration);
+    testing::TSlowInstallerServer server(body, pieces, duration);
     testing::TTempFolder folder(L"update-alert");
     fake.TempPath.Path = Narrow(folder.Path());
     TWin32FileSystem files;
@@ -216,12 +160,6 @@ TEST_F(UpdateAlertWindowTest, EachWayOutGivesItsModalResult) {
 
 TEST_F(UpdateAlertWindowTest, DownloadsWithALiveBarThenStartsTheInstaller) {
   DownloadThroughTheAlert(10, 1s);
-}
-
-// Not a test: holds the alert mid-download long enough for a screenshot of the screen
-// (run with --gtest_also_run_disabled_tests inside a Wine virtual desktop).
-TEST_F(UpdateAlertWindowTest, DISABLED_ShowsTheAlertMidDownloadForAScreenshot) {
-  DownloadThroughTheAlert(40, 20s);
 }
 
 }  // namespace
