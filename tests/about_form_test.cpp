@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "settings/about_form.h"
-#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_controls.h"
 #include "support/fake_dialog_controls.h"

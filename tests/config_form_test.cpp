@@ -8,10 +8,10 @@
 #include <tuple>
 #include <vector>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "settings/config_form.h"
-#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_controls.h"
 #include "support/fake_dialog_controls.h"

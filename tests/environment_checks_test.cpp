@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_page.h"
 #include "common/notice.h"
+#include "platform/code_page.h"
 #include "settings/sys_var.h"
 #include "support/request_bodies.h"
 #include "support/server_session.h"
@@ -13,8 +13,7 @@
 namespace porvan {
 namespace {
 
-using testing::kClientIPBody;
-using testing::kVersionBody;
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::kFtpProgram;
 using testing::TServerAct;

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/tray_hint.h"
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/main_form.h"
 #include "support/request_bodies.h"
@@ -17,17 +17,13 @@
 namespace porvan {
 namespace {
 
-using testing::kCloseFtpBody;
-using testing::kCloseSshBody;
-using testing::kOpenFtpBody;
-using testing::kOpenSshBody;
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::kClientIP;
 using testing::kFtpProgram;
 using testing::kSshProgram;
 using testing::TServerAct;
 using testing::TServerTurn;
-
 
 std::string Hint(const std::string& domain) {
   return Utf8ToCp949("Porvan 접근통제 시스템\rLocalIP :") + kClientIP + "\rConnect URL : " + domain;

@@ -5,9 +5,9 @@
 
 #include <stdexcept>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "common/notice.h"
 #include "support/fake_platform.h"
 
 namespace porvan {

@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "server/remote_server_con.h"
-#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "support/loopback_server.h"
@@ -17,12 +17,7 @@
 namespace porvan {
 namespace {
 
-using testing::kClientIPBody;
-using testing::kCloseFtpBody;
-using testing::kCloseSshBody;
-using testing::kOpenFtpBody;
-using testing::kOpenSshBody;
-using testing::kVersionBody;
+using namespace testing::bodies;
 using namespace std::chrono_literals;
 using testing::TFakePlatform;
 using testing::TLoopbackServer;
@@ -79,7 +74,6 @@ class RemoteServerConTest : public ::testing::Test {
   TFakePlatform fake;
   std::unique_ptr<TLoopbackServer> server;
 };
-
 
 TEST_F(RemoteServerConTest, JudgesAccessReplies) {
   using Call = std::function<bool(TRemoteServerCon&)>;

@@ -13,11 +13,7 @@
 namespace porvan {
 namespace {
 
-using testing::kClientIPBody;
-using testing::kCloseFtpBody;
-using testing::kOpenFtpBody;
-using testing::kOpenSshBody;
-using testing::kVersionBody;
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::TServerAct;
 using testing::TServerTurn;
@@ -257,9 +253,7 @@ TEST(StartUpSequenceTest, ASessionEndClosesOpenAccessWithoutAQuestion) {
   main.fUrl.Value = "example.com";
   main.form.btnExecuteFTPClick();
   main.form.WMEndSession();
-  EXPECT_EQ(
-      main.session.Bodies(),
-      (std::vector<std::string>{kOpenFtpBody, kCloseFtpBody}));
+  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kOpenFtpBody, kCloseFtpBody}));
   EXPECT_EQ(main.closeAction, TCloseAction::Free);
   EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
 }

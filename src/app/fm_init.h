@@ -12,7 +12,7 @@ inline constexpr int kInitOffline = 2;
 
 // The splash's texts, UTF-8.
 inline constexpr const char* kInitCheckingStateText = "포반 연결상태 체크중...";  // first shown
-inline constexpr const char* kInitCheckingText = "포반 연결 체크중....";  // while checking
+inline constexpr const char* kInitCheckingText = "포반 연결 체크중....";          // while checking
 inline constexpr const char* kInitOfflineText = "인터넷에 연결되어 있지 않습니다";
 inline constexpr const char* kInitDoneText = " 연결 체크 완료 ";
 

@@ -3,10 +3,10 @@
 
 #include "app/fm_init.h"
 #include "app/tray_hint.h"
+#include "common/notice.h"
+#include "common/text_bytes.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "common/text_bytes.h"
-#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "update/update_alert.h"
 
@@ -32,7 +32,8 @@ const char* const kExitQuestion =
     "포반를 종료 하시겠습니까 ?";
 
 std::string AccessHint(const std::string& clientIP, const std::string& domain) {
-  return Utf8ToCp949(kApplicationTitle) + "\rLocalIP :" + clientIP + "\r" + "Connect URL : " + domain;
+  return Utf8ToCp949(kApplicationTitle) + "\rLocalIP :" + clientIP + "\r" +
+         "Connect URL : " + domain;
 }
 
 }  // namespace

@@ -14,14 +14,14 @@ class TSysVar;
 
 // The controls the form logic reaches, named as the window names them.
 struct TfmMainControls {
-  IEditBox& fUrl;          // the domain to open, after "접속주소(URL) :"
-  ILabel& fClientIP;       // the client's address, after "Your IP Addr. :"
-  IPicture& imgFTPOpen;    // "FTP Opened"
-  IPicture& imgFTPClose;   // "FTP Closed"
-  IPicture& imgSSHOpen;    // "SSH Opened"
-  IPicture& imgSSHClose;   // "SSH Closed"
-  ITrayIcon& TrayIcon;     // the icon in the tray, with the access hint
-  IWindowHost& Window;     // the main window and the program around it
+  IEditBox& fUrl;         // the domain to open, after "접속주소(URL) :"
+  ILabel& fClientIP;      // the client's address, after "Your IP Addr. :"
+  IPicture& imgFTPOpen;   // "FTP Opened"
+  IPicture& imgFTPClose;  // "FTP Closed"
+  IPicture& imgSSHOpen;   // "SSH Opened"
+  IPicture& imgSSHClose;  // "SSH Closed"
+  ITrayIcon& TrayIcon;    // the icon in the tray, with the access hint
+  IWindowHost& Window;    // the main window and the program around it
 };
 
 // Reads and writes the session state in SysVar, which must exist for the form's lifetime.

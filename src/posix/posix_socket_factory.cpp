@@ -41,29 +41,29 @@ TNetStatus ConnectOne(int fd, const addrinfo& address, std::chrono::milliseconds
 
 TConnectResult TPosixSocketFactory::Connect(const std::string& host, const std::string& port,
                                             std::chrono::milliseconds timeLimit) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_NUMERICSERV;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
-      return {};
-    }
-    const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  hints.ai_flags = AI_NUMERICSERV;
+  addrinfo* found = nullptr;
+  if (::getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
+    return {};
+  }
+  const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
 
-    return ConnectInTurn(
-        list.get(), timeLimit, [](const addrinfo& address, std::chrono::milliseconds left) {
-          TFileDescriptor fd(::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
-          TConnectResult one;
-          if (fd.Get() < 0 || !SetNonBlocking(fd.Get())) {
-            return one;
-          }
-          one.Status = ConnectOne(fd.Get(), address, left);
-          if (one.Status == TNetStatus::Ok) {
-            one.Socket = std::make_unique<TPosixSocket>(std::move(fd));
-          }
+  return ConnectInTurn(
+      list.get(), timeLimit, [](const addrinfo& address, std::chrono::milliseconds left) {
+        TFileDescriptor fd(::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
+        TConnectResult one;
+        if (fd.Get() < 0 || !SetNonBlocking(fd.Get())) {
           return one;
-        });
+        }
+        one.Status = ConnectOne(fd.Get(), address, left);
+        if (one.Status == TNetStatus::Ok) {
+          one.Socket = std::make_unique<TPosixSocket>(std::move(fd));
+        }
+        return one;
+      });
 }
 
 }  // namespace porvan

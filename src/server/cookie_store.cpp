@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "server/cookie_date.h"
 #include "common/text_bytes.h"
+#include "server/cookie_date.h"
 
 namespace porvan {
 

@@ -1,11 +1,11 @@
 // TfmAbout: the about box's form logic.
 #include "settings/about_form.h"
 
+#include "common/notice.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/url_opener.h"
 #include "settings/executable_folder.h"
-#include "common/notice.h"
 #include "settings/sys_var.h"
 
 namespace porvan {

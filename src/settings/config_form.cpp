@@ -1,14 +1,14 @@
 // TfmConfig: the settings dialog's form logic.
 #include "settings/config_form.h"
 
+#include "common/notice.h"
+#include "common/text_bytes.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "platform/open_file_dialog.h"
 #include "platform/process_info.h"
 #include "server/remote_server_con.h"
-#include "common/text_bytes.h"
 #include "settings/executable_folder.h"
-#include "common/notice.h"
 #include "settings/shortcut.h"
 #include "settings/sys_var.h"
 #include "settings/write_error.h"

@@ -10,9 +10,9 @@ namespace porvan {
 
 // The controls the form logic reaches, named as the dialog names them.
 struct TfmConfigControls {
-  IEditBox& fFTPPath;          // the FTP program's path, under "FTP 접속 프로그램 설정"
-  IEditBox& fSSHPath;          // the SSH program's path, under "SSH 접속 프로그램 설정"
-  IEditBox& fUrl;              // "바로가기 도메인 : "; turns what is typed into lower case itself
+  IEditBox& fFTPPath;  // the FTP program's path, under "FTP 접속 프로그램 설정"
+  IEditBox& fSSHPath;  // the SSH program's path, under "SSH 접속 프로그램 설정"
+  IEditBox& fUrl;      // "바로가기 도메인 : "; turns what is typed into lower case itself
   IDropDownList& fClientType;  // "도메인 접속후 실행 프로그램 : " 실행안함, FTP or SSH
   ICheckBox& isMinimize;       // "바로가기 실행시 프로그램 최소화 :"
   IDialogHost& Window;         // the dialog itself

@@ -2,12 +2,12 @@
 // the start of the FTP and SSH client programs.
 #include <string>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/network_state.h"
 #include "platform/program_launcher.h"
 #include "server/remote_server_con.h"
-#include "common/notice.h"
 #include "settings/sys_var.h"
 
 namespace porvan {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
@@ -10,7 +11,6 @@
 #include "platform/platform.h"
 #include "platform/program_launcher.h"
 #include "platform/temp_path.h"
-#include "common/notice.h"
 
 namespace porvan {
 

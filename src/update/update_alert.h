@@ -49,8 +49,7 @@ struct TfmUpdateAlertControls {
 class TfmUpdateAlert : public TfmUpdateAlertControls {
  public:
   // `updateURL` is where the installer is fetched from, as the version check named it.
-  TfmUpdateAlert(TPlatform& platform, const TfmUpdateAlertControls& controls,
-                 std::string updateURL)
+  TfmUpdateAlert(TPlatform& platform, const TfmUpdateAlertControls& controls, std::string updateURL)
       : TfmUpdateAlertControls(controls), UpdateURL(std::move(updateURL)), platform_(platform) {}
 
   // Makes the download component and binds its events to this form.

@@ -24,7 +24,8 @@ TWindowSpec InitSpec() {
 
 TInitWindow::TInitWindow(TPlatform& platform)
     : TModalDialog(InitSpec(), platform.Messages),
-      lblMsg(*this, TControlSpec{.Caption = Utf8ToCp949(kInitCheckingStateText), .Place = {0, 0, 222, 70}},
+      lblMsg(*this,
+             TControlSpec{.Caption = Utf8ToCp949(kInitCheckingStateText), .Place = {0, 0, 222, 70}},
              TFrameColors{.Frame = RGB(0, 128, 255),
                           .Highlight = RGB(255, 255, 255),
                           .Shadow = RGB(202, 202, 202)}),

@@ -57,7 +57,7 @@ class TMainWindow : public TWindow {
   TPicture imgSSHClose;          // "SSH Closed"
   TPicture imgSSHOpen;           // "SSH Opened"
 
-  std::array<TIconObject, 2> ImageList1;  // the tray tiles: closed, open
+  std::array<TIconObject, 2> ImageList1;    // the tray tiles: closed, open
   std::array<TIconObject, 2> windowIcons_;  // big and small
   std::unique_ptr<TTrayIcon> TrayIcon;
   std::unique_ptr<TWindowHost> host_;

@@ -32,8 +32,8 @@ class TUpdateAlertWindow : public TModalDialog {
   TModalDialogHost host_{*this};
 
   // In creation order; the buttons take the focus in this order too.
-  TLabel Label1;                  // "Porvan 접근제어 시스템이 업데이트 되었습니다."
-  TLabel Label2;                  // "업데이트를 하지 않으실 경우, ..."
+  TLabel Label1;  // "Porvan 접근제어 시스템이 업데이트 되었습니다."
+  TLabel Label2;  // "업데이트를 하지 않으실 경우, ..."
   TProgressBar DownloadProgress;  // the download's percentage, hidden until it starts
   TPictureButton BitBtn1;         // "업데이트 실행"
   TPictureButton BitBtn2;         // "프로그램 종료"

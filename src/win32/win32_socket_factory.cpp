@@ -41,34 +41,33 @@ TNetStatus ConnectOne(SOCKET handle, const addrinfo& address, std::chrono::milli
 
 TConnectResult TWinsockSocketFactory::Connect(const std::string& host, const std::string& port,
                                               std::chrono::milliseconds timeLimit) {
-    if (!session_.Started()) {
-      return {};
-    }
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_protocol = IPPROTO_TCP;
-    hints.ai_flags = AI_NUMERICSERV;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
-      return {};
-    }
-    const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
+  if (!session_.Started()) {
+    return {};
+  }
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  hints.ai_protocol = IPPROTO_TCP;
+  hints.ai_flags = AI_NUMERICSERV;
+  addrinfo* found = nullptr;
+  if (::getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
+    return {};
+  }
+  const std::unique_ptr<addrinfo, TAddrInfoDeleter> list(found);
 
-    return ConnectInTurn(
-        list.get(), timeLimit, [](const addrinfo& address, std::chrono::milliseconds left) {
-          TSocketHandle handle(
-              ::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
-          TConnectResult one;
-          if (!handle.Valid() || !SetNonBlocking(handle.Get())) {
-            return one;
-          }
-          one.Status = ConnectOne(handle.Get(), address, left);
-          if (one.Status == TNetStatus::Ok) {
-            one.Socket = std::make_unique<TWinsockSocket>(std::move(handle));
-          }
+  return ConnectInTurn(
+      list.get(), timeLimit, [](const addrinfo& address, std::chrono::milliseconds left) {
+        TSocketHandle handle(::socket(address.ai_family, address.ai_socktype, address.ai_protocol));
+        TConnectResult one;
+        if (!handle.Valid() || !SetNonBlocking(handle.Get())) {
           return one;
-        });
+        }
+        one.Status = ConnectOne(handle.Get(), address, left);
+        if (one.Status == TNetStatus::Ok) {
+          one.Socket = std::make_unique<TWinsockSocket>(std::move(handle));
+        }
+        return one;
+      });
 }
 
 }  // namespace porvan

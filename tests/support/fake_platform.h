@@ -16,8 +16,8 @@
 #include "platform/version_resource.h"
 #include "support/fake_launch.h"
 #include "support/fake_shell.h"
-#include "support/system_seams.h"
 #include "support/fake_url_transfer.h"
+#include "support/system_seams.h"
 
 namespace porvan::testing {
 

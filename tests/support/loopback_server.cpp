@@ -45,7 +45,9 @@ std::string ReadRawRequest(ISocket& socket, std::chrono::milliseconds wait) {
 }
 
 TLoopbackServer::TLoopbackServer(std::vector<TServerTurn> turns, TLoopback address)
-    : turns_(std::move(turns)), address_(address), listener_(TSystemSocketListener::OnLoopback(address)) {
+    : turns_(std::move(turns)),
+      address_(address),
+      listener_(TSystemSocketListener::OnLoopback(address)) {
   if (listener_) {
     thread_ = std::thread([this] { Serve(); });
   }

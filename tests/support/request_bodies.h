@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace porvan::testing {
+// Tests take them all with `using namespace testing::bodies;`.
+namespace porvan::testing::bodies {
 
 inline const std::string kClientIPBody = "mode=get_client_ip";
 inline const std::string kVersionBody = "mode=check_version&version=1.5.0.0";
@@ -13,4 +14,4 @@ inline const std::string kOpenSshBody = "mode=open_request&protocol=SSH&query=ex
 inline const std::string kCloseFtpBody = "mode=close_request&protocol=FTP&query=example.com&";
 inline const std::string kCloseSshBody = "mode=close_request&protocol=SSH&query=example.com&";
 
-}  // namespace porvan::testing
+}  // namespace porvan::testing::bodies

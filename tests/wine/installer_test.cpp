@@ -14,8 +14,7 @@
 namespace porvan {
 namespace {
 
-using testing::kCloseFtpBody;
-using testing::kOpenFtpBody;
+using namespace testing::bodies;
 using testing::FileExists;
 using testing::HttpReply;
 using testing::ReadWholeFile;

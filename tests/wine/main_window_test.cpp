@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_page.h"
 #include "common/notice.h"
+#include "platform/code_page.h"
 #include "settings/sys_var.h"
 #include "support/request_bodies.h"
 #include "support/server_session.h"
@@ -20,12 +20,7 @@
 namespace porvan {
 namespace {
 
-using testing::kClientIPBody;
-using testing::kCloseFtpBody;
-using testing::kCloseSshBody;
-using testing::kOpenFtpBody;
-using testing::kOpenSshBody;
-using testing::kVersionBody;
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::TServerTurn;
 
@@ -194,10 +189,8 @@ TEST(MainWindowTest, EnterAndTheButtonsOpenAccessAndTheCloseAsksFirst) {
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(main.session.Bodies(),
-            (std::vector<std::string>{kClientIPBody, kVersionBody, kOpenFtpBody,
-                                      kOpenSshBody,
-                                      kCloseFtpBody,
-                                      kCloseSshBody}));
+            (std::vector<std::string>{kClientIPBody, kVersionBody, kOpenFtpBody, kOpenSshBody,
+                                      kCloseFtpBody, kCloseSshBody}));
   ASSERT_EQ(main.session.Fake.Messages.Shown.size(), 2u);
   EXPECT_EQ(main.session.Fake.Messages.Shown[1].Flags,
             static_cast<unsigned>(MB_YESNO | MB_ICONINFORMATION));
@@ -233,8 +226,7 @@ TEST(MainWindowTest, QuitFromAnotherProcessClosesOpenAccessWithoutAsking) {
   EXPECT_EQ(porvan.WaitForExit(20000), 0u);
   ASSERT_EQ(server.Requests().size(), 4u);
   EXPECT_NE(server.Requests()[2].find("\r\n\r\n" + kOpenFtpBody), std::string::npos);
-  EXPECT_NE(server.Requests()[3].find("\r\n\r\n" + kCloseFtpBody),
-            std::string::npos);
+  EXPECT_NE(server.Requests()[3].find("\r\n\r\n" + kCloseFtpBody), std::string::npos);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/code_page.h"
 #include "common/notice.h"
+#include "platform/code_page.h"
 #include "support/loopback_server.h"
 #include "support/server_session.h"
 #include "win32/wide_text.h"

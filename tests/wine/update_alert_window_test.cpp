@@ -104,16 +104,18 @@ TEST_F(UpdateAlertWindowTest, HasItsFrameControlsAndTabOrder) {
   EXPECT_EQ(client.bottom, window.Dpi().Scale(145));
   const LONG_PTR style = GetWindowLongPtrW(alert, GWL_STYLE);
   EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  for (const std::string& text : {Utf8ToCp949(kUpdateAlertLabel1), Utf8ToCp949(kUpdateAlertLabel2)}) {
+  for (const std::string& text :
+       {Utf8ToCp949(kUpdateAlertLabel1), Utf8ToCp949(kUpdateAlertLabel2)}) {
     EXPECT_NE(ChildWithText(alert, text), nullptr);
   }
   const HWND bar = ChildWithText(alert, "");
   ASSERT_NE(bar, nullptr);
   EXPECT_FALSE(IsWindowVisible(bar));
   EXPECT_EQ(testing::TabOrder(alert, 4),
-            (std::vector<std::string>{
-                "Button:" + Utf8ToCp949(kUpdateAlertRunText), "Button:" + Utf8ToCp949(kUpdateAlertQuitText),
-                "Button:" + Utf8ToCp949(kUpdateAlertSkipText), "Button:" + Utf8ToCp949(kUpdateAlertRunText)}));
+            (std::vector<std::string>{"Button:" + Utf8ToCp949(kUpdateAlertRunText),
+                                      "Button:" + Utf8ToCp949(kUpdateAlertQuitText),
+                                      "Button:" + Utf8ToCp949(kUpdateAlertSkipText),
+                                      "Button:" + Utf8ToCp949(kUpdateAlertRunText)}));
 }
 
 TEST_F(UpdateAlertWindowTest, EachWayOutGivesItsModalResult) {
@@ -137,7 +139,8 @@ TEST_F(UpdateAlertWindowTest, EachWayOutGivesItsModalResult) {
       {.name = "Esc",
        .act =
            [this](HWND alert) {
-             PostMessageW(Button(alert, Utf8ToCp949(kUpdateAlertRunText)), WM_KEYDOWN, VK_ESCAPE, 0);
+             PostMessageW(Button(alert, Utf8ToCp949(kUpdateAlertRunText)), WM_KEYDOWN, VK_ESCAPE,
+                          0);
            },
        .result = 3},
       {.name = "WM_APP_QUIT found by class",

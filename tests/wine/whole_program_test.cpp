@@ -15,16 +15,11 @@
 namespace porvan {
 namespace {
 
-using testing::kClientIPBody;
-using testing::kCloseFtpBody;
-using testing::kOpenFtpBody;
-using testing::kVersionBody;
+using namespace testing::bodies;
 using testing::HttpReply;
 
-const std::vector<std::string> kExpectedBodies = {
-    kClientIPBody, kVersionBody,
-    kOpenFtpBody,
-    kCloseFtpBody};
+const std::vector<std::string> kExpectedBodies = {kClientIPBody, kVersionBody, kOpenFtpBody,
+                                                  kCloseFtpBody};
 
 std::string BodyOf(const std::string& request) {
   const std::size_t headEnd = request.find("\r\n\r\n");

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "platform/code_page.h"
-#include "platform/platform.h"
 #include "platform/program_launcher.h"
 #include "support/slow_installer_server.h"
 #include "support/transfer_cases.h"
@@ -15,18 +14,7 @@
 #include "win32/com_apartment.h"
 #include "win32/update_alert_window.h"
 #include "win32/wide_text.h"
-#include "win32/win32_file_system.h"
-#include "win32/win32_message_box.h"
-#include "win32/win32_network_state.h"
-#include "win32/win32_open_file_dialog.h"
-#include "win32/win32_process_info.h"
-#include "win32/win32_shell_folders.h"
-#include "win32/win32_shell_links.h"
-#include "win32/win32_socket_factory.h"
-#include "win32/win32_temp_path.h"
-#include "win32/win32_url_opener.h"
-#include "win32/win32_url_transfer.h"
-#include "win32/win32_version_resource.h"
+#include "win32/win32_platform.h"
 
 namespace {
 
@@ -46,21 +34,9 @@ int wmain() {
   if (!server.Listening()) {
     return 1;
   }
-  TWin32FileSystem files;
-  TWin32ProcessInfo process;
-  TWin32VersionResource version;
-  TWin32MessageBox messages;
-  TWinsockSocketFactory sockets;
-  TWin32NetworkState network;
+  TWin32Platform seams;
   TNoLauncher launcher;
-  TWin32ShellFolders shellFolders;
-  TWin32ShellLinks shellLinks;
-  TWin32OpenFileDialog openDialog;
-  TWin32UrlOpener urls;
-  TUrlMonikerTransfer urlTransfer;
-  TWin32TempPath tempPath;
-  TPlatform platform{files,        process,    version,    messages, sockets,     network, launcher,
-                     shellFolders, shellLinks, openDialog, urls,     urlTransfer, tempPath};
+  TPlatform platform = seams.With(launcher);
 
   TUpdateAlertWindow window(platform, server.Url());
   if (!window.Create(nullptr)) {

@@ -7,14 +7,8 @@
 
 namespace porvan {
 
-TEditControl::TEditControl(TWindow& window, TControlSpec options, DWORD style,
-                           COLORREF background)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"EDIT";
-                 options.Style |= style;
-                 return std::move(options);
-               }()),
+TEditControl::TEditControl(TWindow& window, TControlSpec options, DWORD style, COLORREF background)
+    : TControl(window, L"EDIT", style, std::move(options)),
       background_(background),
       brush_(CreateSolidBrush(background)) {}
 
