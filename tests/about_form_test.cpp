@@ -4,9 +4,10 @@
 #include <memory>
 #include <string>
 
+#include "common/notice.h"
+#include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "settings/about_form.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_controls.h"
 #include "support/fake_dialog_controls.h"
@@ -84,7 +85,7 @@ TEST_F(AboutFormTest, AMissingHistoryIsReportedAndLeavesTheAreaEmpty) {
     EXPECT_EQ(version.Value, "1.5.0.0");
     ASSERT_EQ(fake.Messages.Shown.size(), 1u);
     EXPECT_EQ(fake.Messages.Shown[0].Text, "Cannot open file " + c.history + ".");
-    EXPECT_EQ(fake.Messages.Shown[0].Caption, ApplicationTitle());
+    EXPECT_EQ(fake.Messages.Shown[0].Caption, Utf8ToCp949(kApplicationTitle));
     EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
     EXPECT_TRUE(window.Results.empty());  // the box stays open
   }

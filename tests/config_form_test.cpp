@@ -8,10 +8,10 @@
 #include <tuple>
 #include <vector>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "settings/config_form.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_controls.h"
 #include "support/fake_dialog_controls.h"
@@ -33,20 +33,20 @@ using testing::TServerTurn;
 using TBox = std::tuple<std::string, std::string, unsigned>;  // text, caption, flags
 
 TBox Notice(const char* utf8) {
-  return {Utf8ToCp949(utf8), ApplicationTitle(), mb::kOk};
+  return {Utf8ToCp949(utf8), Utf8ToCp949(kApplicationTitle), mb::kOk};
 }
 TBox ErrorBox(const std::string& text) {
-  return {text, ApplicationTitle(), mb::kOk | mb::kIconError};
+  return {text, Utf8ToCp949(kApplicationTitle), mb::kOk | mb::kIconError};
 }
 const TBox kQuestion{
     "\xB9\xD9\xC5\xC1\xC8\xAD\xB8\xE9\xBF\xA1 \xB9\xD9\xB7\xCE\xB0\xA1\xB1\xE2"
     "\xB8\xA6 \xBB\xFD\xBC\xBA \xC7\xCF\xBD\xC3\xB0\xDA\xBD\xC0\xB4\xCF\xB1\xEE?",
     "\xB9\xD9\xB7\xCE\xB0\xA1\xB1\xE2 \xBB\xFD\xBC\xBA", 0x44};
 const TBox kDone{"\xB9\xD9\xB7\xCE\xB0\xA1\xB1\xE2\xBB\xFD\xBC\xBA \xBF\xCF\xB7\xE1",
-                 ApplicationTitle(), mb::kOk};
+                 Utf8ToCp949(kApplicationTitle), mb::kOk};
 const TBox kAskForDomain{
     "\xB5\xB5\xB8\xDE\xC0\xCE\xC0\xBB \xC0\xD4\xB7\xC2 \xC7\xCF\xBC\xBC\xBF\xE4",
-    ApplicationTitle(), mb::kOk};
+    Utf8ToCp949(kApplicationTitle), mb::kOk};
 const TBox kUnusableName =
     Notice("도메인에 파일 이름으로 쓸 수 없는 문자가 있습니다 (\\ / : * ? \" < > | ..)");
 

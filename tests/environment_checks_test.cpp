@@ -4,14 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
+#include "support/request_bodies.h"
 #include "support/server_session.h"
 
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::kFtpProgram;
 using testing::TServerAct;
@@ -72,7 +74,7 @@ TEST(CheckConnectionTest, SetsOfflineAndClientIPFromThePlatformThenTheServer) {
     const std::vector<std::string> bodies = session.Bodies();
     ASSERT_EQ(bodies.size(), c.requests);
     if (c.requests > 0) {
-      EXPECT_EQ(bodies[0], "mode=get_client_ip");
+      EXPECT_EQ(bodies[0], kClientIPBody);
     }
   }
 }
@@ -110,7 +112,7 @@ TEST(IsLatestVersionTest, GivesTheThreeOutcomesOfTheCheck) {
     SysVar->IsOffline = true;  // the check asks the server all the same
     EXPECT_EQ(SysVar->IsLatestVersion(), c.result);
     EXPECT_EQ(SysVar->UpdateURL, c.updateURL);
-    EXPECT_EQ(session.Bodies(), std::vector<std::string>{"mode=check_version&version=1.5.0.0"});
+    EXPECT_EQ(session.Bodies(), std::vector<std::string>{kVersionBody});
   }
 }
 
@@ -155,7 +157,7 @@ TEST(ExecuteClientTest, StartsTheProgramOrShowsWhyNot) {
     } else {
       ASSERT_EQ(session.Fake.Messages.Shown.size(), 1u);
       EXPECT_EQ(session.Fake.Messages.Shown[0].Text, Utf8ToCp949(c.notice));
-      EXPECT_EQ(session.Fake.Messages.Shown[0].Caption, ApplicationTitle());
+      EXPECT_EQ(session.Fake.Messages.Shown[0].Caption, Utf8ToCp949(kApplicationTitle));
       EXPECT_EQ(session.Fake.Messages.Shown[0].Flags, 0u);
       EXPECT_TRUE(session.Fake.Launcher.Opened.empty());
     }

@@ -7,26 +7,23 @@
 #include <vector>
 
 #include "app/tray_hint.h"
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
 #include "support/main_form.h"
+#include "support/request_bodies.h"
 
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::kClientIP;
 using testing::kFtpProgram;
 using testing::kSshProgram;
 using testing::TServerAct;
 using testing::TServerTurn;
-
-const std::string kOpenedFtp = "mode=open_request&protocol=FTP&query=example.com&";
-const std::string kOpenedSsh = "mode=open_request&protocol=SSH&query=example.com&";
-const std::string kClosedFtp = "mode=close_request&protocol=FTP&query=example.com&";
-const std::string kClosedSsh = "mode=close_request&protocol=SSH&query=example.com&";
 
 std::string Hint(const std::string& domain) {
   return Utf8ToCp949("Porvan 접근통제 시스템\rLocalIP :") + kClientIP + "\rConnect URL : " + domain;
@@ -97,29 +94,29 @@ TEST(fmMainTest, AnExecutePressTakesOneRoad) {
        .press = TPress::Ftp,
        .turns = {{HttpReply("FAIL:Unknown_domain_name")}},
        .boxes = {"Unknown domain name"},
-       .bodies = {kOpenedFtp}},
+       .bodies = {kOpenFtpBody}},
       {.name = "FTP opened",
        .press = TPress::Ftp,
        .turns = {{HttpReply("SUCCESS:opened")}},
-       .bodies = {kOpenedFtp},
+       .bodies = {kOpenFtpBody},
        .ftpOpen = true,
        .launched = {kFtpProgram}},
       {.name = "SSH opened",
        .press = TPress::Ssh,
        .turns = {{HttpReply("SUCCESS:opened")}},
-       .bodies = {kOpenedSsh},
+       .bodies = {kOpenSshBody},
        .sshOpen = true,
        .launched = {kSshProgram}},
       {.name = "Enter opens FTP",
        .press = TPress::Enter,
        .turns = {{HttpReply("SUCCESS:opened")}},
-       .bodies = {kOpenedFtp},
+       .bodies = {kOpenFtpBody},
        .ftpOpen = true,
        .launched = {kFtpProgram}},
       {.name = "Shift+Enter opens FTP",
        .press = TPress::ShiftEnter,
        .turns = {{HttpReply("SUCCESS:opened")}},
-       .bodies = {kOpenedFtp},
+       .bodies = {kOpenFtpBody},
        .ftpOpen = true,
        .launched = {kFtpProgram}},
       {.name = "opened, but the client program is missing",
@@ -128,7 +125,7 @@ TEST(fmMainTest, AnExecutePressTakesOneRoad) {
        .ftpPath = "C:\\gone.exe",
        .boxes = {Utf8ToCp949(
            "설정된 경로에 FTP 프로그램이 존재하지 않습니다.\r\r프로그램 지정 후 실행해주세요")},
-       .bodies = {kOpenedFtp},
+       .bodies = {kOpenFtpBody},
        .ftpOpen = true},
   };
   for (const auto& c : cases) {
@@ -173,7 +170,7 @@ TEST(fmMainTest, ASecondPressSendsNothingAndLaunchesAgain) {
   main.form.btnExecuteFTPClick();
   main.form.FormActivate();  // a message box or dialog closed: the tray image goes back to 0
   main.form.btnExecuteFTPClick();
-  EXPECT_EQ(main.session.Bodies(), std::vector<std::string>{kOpenedFtp});
+  EXPECT_EQ(main.session.Bodies(), std::vector<std::string>{kOpenFtpBody});
   EXPECT_EQ(main.session.Fake.Launcher.Opened,
             (std::vector<std::string>{kFtpProgram, kFtpProgram}));
   EXPECT_EQ(main.tray.Hints.size(), 2u);
@@ -187,7 +184,7 @@ TEST(fmMainTest, SshAfterFtpAsksForTheLockedDomain) {
   main.fUrl.Value = "example.com";
   main.form.btnExecuteFTPClick();
   main.form.btnExecuteSSHClick();
-  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kOpenedFtp, kOpenedSsh}));
+  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kOpenFtpBody, kOpenSshBody}));
   EXPECT_EQ(main.tray.Hints, (std::vector<std::string>{main.tray.Hints.front(), Hint("example.com"),
                                                        Hint("example.com")}));
   EXPECT_TRUE(main.imgFTPOpen.Visible && main.imgSSHOpen.Visible);
@@ -236,26 +233,26 @@ TEST(fmMainTest, ClosingAsksOnlyWhenAccessIsOpenAndClosesFtpFirst) {
        .ftpOpen = true,
        .answer = mb::kIdYes,
        .asked = true,
-       .closeBodies = {kClosedFtp},
+       .closeBodies = {kCloseFtpBody},
        .action = TCloseAction::Free},
       {.name = "SSH open, Yes",
        .sshOpen = true,
        .answer = mb::kIdYes,
        .asked = true,
-       .closeBodies = {kClosedSsh},
+       .closeBodies = {kCloseSshBody},
        .action = TCloseAction::Free},
       {.name = "both open, Yes",
        .ftpOpen = true,
        .sshOpen = true,
        .answer = mb::kIdYes,
        .asked = true,
-       .closeBodies = {kClosedFtp, kClosedSsh},
+       .closeBodies = {kCloseFtpBody, kCloseSshBody},
        .action = TCloseAction::Free},
       {.name = "both open, quit",
        .ftpOpen = true,
        .sshOpen = true,
        .quit = true,
-       .closeBodies = {kClosedFtp, kClosedSsh},
+       .closeBodies = {kCloseFtpBody, kCloseSshBody},
        .action = TCloseAction::Free},
   };
   for (const auto& c : cases) {
@@ -302,7 +299,7 @@ TEST(fmMainTest, QuitFromTheTrayRestoresTheWindowThenClosesWithoutAsking) {
 
   main.form.WMAppQuit();
   EXPECT_EQ(main.window.Calls, (std::vector<std::string>{"Minimize", "Hide", "Restore", "Close"}));
-  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kOpenedFtp, kClosedFtp}));
+  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kOpenFtpBody, kCloseFtpBody}));
   EXPECT_EQ(main.closeAction, TCloseAction::Free);
   EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
 }

@@ -5,8 +5,9 @@
 
 #include <stdexcept>
 
+#include "common/notice.h"
+#include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "settings/notice.h"
 #include "support/fake_platform.h"
 
 namespace porvan {
@@ -23,7 +24,7 @@ TEST(RunHandlerTest, ReportsAnEscapingErrorAndSkipsTheRest) {
   EXPECT_EQ(steps, 2);
   ASSERT_EQ(messages.Shown.size(), 1u);
   EXPECT_EQ(messages.Shown[0].Text, "\xB0\xA1 failed");
-  EXPECT_EQ(messages.Shown[0].Caption, ApplicationTitle());
+  EXPECT_EQ(messages.Shown[0].Caption, Utf8ToCp949(kApplicationTitle));
   EXPECT_EQ(messages.Shown[0].Flags, mb::kOk | mb::kIconError);
 }
 

@@ -1,6 +1,8 @@
 // TFormPostClient against a loopback server over the system's sockets, IPv4 and IPv6.
 #include <gtest/gtest.h>
 
+#include "posix/posix_socket_factory.h"
+#include "posix/posix_socket_listener.h"
 #include "server/form_post_client.h"
 #include "support/exchange_cases.h"
 
@@ -14,7 +16,7 @@ using testing::LoopbackExchangeCases;
 
 class LoopbackExchangeTest : public ::testing::Test {
  protected:
-  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  std::unique_ptr<ISocketFactory> sockets = std::make_unique<TPosixSocketFactory>();
 };
 
 TEST_F(LoopbackExchangeTest, SendsTheOpenRequestByteForByte) {
@@ -28,7 +30,7 @@ TEST_F(LoopbackExchangeTest, JudgesEveryScriptedReply) {
 }
 
 TEST_F(LoopbackExchangeTest, ReachesABracketedIPv6Literal) {
-  if (!ListenOnLoopback(TLoopback::IPv6)) {
+  if (!TPosixSocketListener::OnLoopback(TLoopback::IPv6)) {
     GTEST_SKIP() << "no IPv6 loopback on this machine";
   }
   CheckOpenRequestBytes(TLoopback::IPv6, *sockets);
@@ -37,7 +39,7 @@ TEST_F(LoopbackExchangeTest, ReachesABracketedIPv6Literal) {
 TEST_F(LoopbackExchangeTest, ARefusedConnectFails) {
   std::string url;
   {
-    const auto listener = ListenOnLoopback(TLoopback::IPv4);
+    const auto listener = TPosixSocketListener::OnLoopback(TLoopback::IPv4);
     ASSERT_TRUE(listener);
     url = "http://127.0.0.1:" + std::to_string(listener->Port()) + "/";
   }

@@ -5,16 +5,19 @@
 #include <functional>
 #include <string>
 
+#include "common/notice.h"
+#include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "server/remote_server_con.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "support/loopback_server.h"
+#include "support/request_bodies.h"
 
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using namespace std::chrono_literals;
 using testing::TFakePlatform;
 using testing::TLoopbackServer;
@@ -46,7 +49,8 @@ class RemoteServerConTest : public ::testing::Test {
     fake.Files.Files[fake.SettingsPath()] =
         "[config]\r\nServerURL=" + server->Url("/porvandaemon/communication.php") + "\r\n";
     SysVar = std::make_unique<TSysVar>(fake.Platform);
-    auto con = std::make_unique<TRemoteServerCon>(fake.Platform);
+    auto con = std::make_unique<TRemoteServerCon>(fake.Platform.Sockets, fake.Platform.Messages,
+                                                  SysVar->GetServerURL());
     con->HttpClient.SilenceTimeLimit = 2000ms;
     return con;
   }
@@ -60,7 +64,7 @@ class RemoteServerConTest : public ::testing::Test {
   std::vector<std::string> ShownTexts() const {
     std::vector<std::string> texts;
     for (const auto& box : fake.Messages.Shown) {
-      EXPECT_EQ(box.Caption, ApplicationTitle());
+      EXPECT_EQ(box.Caption, Utf8ToCp949(kApplicationTitle));
       EXPECT_EQ(box.Flags, mb::kOk);
       texts.push_back(box.Text);
     }
@@ -70,8 +74,6 @@ class RemoteServerConTest : public ::testing::Test {
   TFakePlatform fake;
   std::unique_ptr<TLoopbackServer> server;
 };
-
-const std::string kOpenFtp = "mode=open_request&protocol=FTP&query=example.com&";
 
 TEST_F(RemoteServerConTest, JudgesAccessReplies) {
   using Call = std::function<bool(TRemoteServerCon&)>;
@@ -94,7 +96,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Access opened",
        "a",
        "b",
-       kOpenFtp,
+       kOpenFtpBody,
        {}},
       {"refused open shows the message",
        [](TRemoteServerCon& c) { return c.OpenSSH("example.com"); },
@@ -103,7 +105,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Not registered",
        "",
        "",
-       "mode=open_request&protocol=SSH&query=example.com&",
+       kOpenSshBody,
        {"Not registered"}},
       {"refused close shows nothing",
        [](TRemoteServerCon& c) { return c.CloseFTP("example.com"); },
@@ -112,7 +114,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Not registered",
        "",
        "",
-       "mode=close_request&protocol=FTP&query=example.com&",
+       kCloseFtpBody,
        {}},
       {"case-sensitive SUCCESS",
        [](TRemoteServerCon& c) { return c.CloseSSH("example.com"); },
@@ -121,7 +123,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "x",
        "",
        "",
-       "mode=close_request&protocol=SSH&query=example.com&",
+       kCloseSshBody,
        {}},
       {"blanks around delimiters",
        openFtp,
@@ -130,7 +132,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "x",
        "y",
        "z",
-       kOpenFtp,
+       kOpenFtpBody,
        {}},
       {"blank ends the message",
        openFtp,
@@ -139,9 +141,9 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Not",
        "",
        "",
-       kOpenFtp,
+       kOpenFtpBody,
        {"Not"}},
-      {"empty message", openFtp, {"SUCCESS::a:b"}, true, "", "a", "b", kOpenFtp, {}},
+      {"empty message", openFtp, {"SUCCESS::a:b"}, true, "", "a", "b", kOpenFtpBody, {}},
       {"trailing CR LF",
        openFtp,
        {"SUCCESS:Access_opened:a:b\r\n"},
@@ -149,10 +151,10 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "Access opened",
        "a",
        "b",
-       kOpenFtp,
+       kOpenFtpBody,
        {}},
-      {"SUCCESS alone", openFtp, {"SUCCESS"}, true, "", "", "", kOpenFtp, {}},
-      {"FAIL alone", openFtp, {"FAIL"}, false, "", "", "", kOpenFtp, {""}},
+      {"SUCCESS alone", openFtp, {"SUCCESS"}, true, "", "", "", kOpenFtpBody, {}},
+      {"FAIL alone", openFtp, {"FAIL"}, false, "", "", "", kOpenFtpBody, {""}},
       {"Korean message",
        openFtp,
        {"FAIL:\xB5\xEE\xB7\xCF_\xBE\xC8\xB5\xCA"},
@@ -160,7 +162,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "\xB5\xEE\xB7\xCF \xBE\xC8\xB5\xCA",
        "",
        "",
-       kOpenFtp,
+       kOpenFtpBody,
        {"\xB5\xEE\xB7\xCF \xBE\xC8\xB5\xCA"}},
       {"failed exchange on open shows an empty box",
        openFtp,
@@ -169,7 +171,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "",
        "",
        "",
-       kOpenFtp,
+       kOpenFtpBody,
        {""}},
       {"failed exchange on close is silent",
        [](TRemoteServerCon& c) { return c.CloseSSH("example.com"); },
@@ -178,7 +180,7 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
        "",
        "",
        "",
-       "mode=close_request&protocol=SSH&query=example.com&",
+       kCloseSshBody,
        {}},
       {"domain with a blank",
        [](TRemoteServerCon& c) { return c.OpenFTP("my domain"); },
@@ -243,7 +245,7 @@ TEST_F(RemoteServerConTest, ChecksTheVersion) {
     con->UpdateURL = "unchanged";
     EXPECT_EQ(con->CheckVersion("1.5.0.0"), c.result);
     EXPECT_EQ(con->UpdateURL, c.updateUrl);
-    EXPECT_EQ(SentBody(), "mode=check_version&version=1.5.0.0");
+    EXPECT_EQ(SentBody(), kVersionBody);
   }
 }
 
@@ -278,7 +280,7 @@ TEST_F(RemoteServerConTest, ReturnsTheClientAddressUnchanged) {
   const auto requests = server->Requests();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_NE(requests[0].find("\r\nContent-Length: 18\r\n"), std::string::npos);
-  EXPECT_EQ(BodyOf(requests[0]), "mode=get_client_ip");
+  EXPECT_EQ(BodyOf(requests[0]), kClientIPBody);
 }
 
 TEST_F(RemoteServerConTest, AnEmptyReplyKeepsTheLastReply) {

@@ -8,19 +8,17 @@
 #include "platform/code_page.h"
 #include "support/fake_dialog_controls.h"
 #include "support/main_form.h"
+#include "support/request_bodies.h"
 
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::TServerAct;
 using testing::TServerTurn;
 
 const std::string kIP = "198.51.100.4";
-const std::string kAskIP = "mode=get_client_ip";
-const std::string kAskVersion = "mode=check_version&version=1.5.0.0";
-const std::string kOpenFtp = "mode=open_request&protocol=FTP&query=example.com&";
-const std::string kOpenSsh = "mode=open_request&protocol=SSH&query=example.com&";
 const TServerTurn kNoServer{"", TServerAct::CloseUnanswered};
 
 std::string Offline() {
@@ -53,7 +51,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
   const TStartCase cases[] = {
       {.name = "online, current, no shortcut",
        .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = kSplashOnly,
        .clientIP = kIP},
       {.name = "shortcut FTP minimised",
@@ -61,7 +59,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .domain = "example.com",
        .clientType = "FTP",
        .minimized = true,
-       .bodies = {kAskIP, kAskVersion, kOpenFtp},
+       .bodies = {kClientIPBody, kVersionBody, kOpenFtpBody},
        .calls = {"ProcessMessages", "ShowDialog 0", "Minimize", "ProcessMessages"},
        .clientIP = kIP,
        .field = "example.com",
@@ -70,7 +68,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .turns = {{HttpReply(kIP)}, {HttpReply("OK")}, {HttpReply("SUCCESS:Access_opened:a:b")}},
        .domain = "example.com",
        .clientType = "SSH",
-       .bodies = {kAskIP, kAskVersion, kOpenSsh},
+       .bodies = {kClientIPBody, kVersionBody, kOpenSshBody},
        .calls = kSplashOnly,
        .clientIP = kIP,
        .field = "example.com",
@@ -79,14 +77,14 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
        .domain = "example.com",
        .clientType = "ftp",
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = kSplashOnly,
        .clientIP = kIP,
        .field = "example.com"},
       {.name = "empty client type opens nothing",
        .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
        .domain = "example.com",
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = kSplashOnly,
        .clientIP = kIP,
        .field = "example.com"},
@@ -94,7 +92,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .turns = {{HttpReply(kIP)}, {HttpReply("OK")}},
        .clientType = "FTP",
        .minimized = true,
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = kSplashOnly,
        .clientIP = kIP},
       {.name = "network down: offline text, the open meets the offline notice",
@@ -102,14 +100,14 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .turns = {kNoServer},
        .domain = "example.com",
        .clientType = "FTP",
-       .bodies = {kAskVersion},
+       .bodies = {kVersionBody},
        .calls = kSplashOnly,
        .clientIP = Offline(),
        .field = "example.com",
        .lastBox = offlineNotice},
       {.name = "no client IP from the server is offline too",
        .turns = {{HttpReply("")}, {HttpReply("OK")}},
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = kSplashOnly,
        .clientIP = Offline()},
       {.name = "update skipped (1): the shortcut still opens",
@@ -119,7 +117,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .domain = "example.com",
        .clientType = "FTP",
        .alertResult = 1,
-       .bodies = {kAskIP, kAskVersion, kOpenFtp},
+       .bodies = {kClientIPBody, kVersionBody, kOpenFtpBody},
        .calls = kSplashAlert,
        .clientIP = kIP,
        .field = "example.com",
@@ -129,7 +127,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .domain = "example.com",
        .clientType = "xyz",
        .alertResult = 2,
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = kSplashAlert,
        .clientIP = kIP,
        .field = "example.com"},
@@ -138,21 +136,21 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
        .domain = "example.com",
        .clientType = "FTP",
        .alertResult = 3,
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = {"ProcessMessages", "ShowDialog 0", "ShowDialog 1", "Close"},
        .clientIP = kIP},
       {.name = "no answer to the version check: no alert, no box, the shortcut opens",
        .turns = {{HttpReply(kIP)}, kNoServer, {HttpReply("SUCCESS:Access_opened:a:b")}},
        .domain = "example.com",
        .clientType = "FTP",
-       .bodies = {kAskIP, kAskVersion, kOpenFtp},
+       .bodies = {kClientIPBody, kVersionBody, kOpenFtpBody},
        .calls = kSplashOnly,
        .clientIP = kIP,
        .field = "example.com",
        .launched = {testing::kFtpProgram}},
       {.name = "a version reply without installer is no answer",
        .turns = {{HttpReply(kIP)}, {HttpReply("NEW|")}},
-       .bodies = {kAskIP, kAskVersion},
+       .bodies = {kClientIPBody, kVersionBody},
        .calls = kSplashOnly,
        .clientIP = kIP},
   };
@@ -166,7 +164,7 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
     testing::FakeLabel splashLabel;
     testing::FakeDialogHost splash;
     main.window.DialogActions[TDialogKind::Init] = [&] {
-      TfmInit init(splashLabel, splash);
+      TfmInit init({splashLabel, splash});
       init.WMAppStartup();
       return splash.Results.empty() ? 0 : splash.Results.back();
     };
@@ -224,14 +222,14 @@ TEST(StartUpSequenceTest, TheSplashChecksTheConnectionAndEndsWithItsResult) {
     session.Fake.Network.Offline = c.networkDown;
     testing::FakeLabel label;
     testing::FakeDialogHost host;
-    TfmInit init(label, host);
+    TfmInit init({label, host});
     init.WMAppStartup();
     EXPECT_EQ(label.Value, c.lastText);
     EXPECT_EQ(host.Results, std::vector<int>{c.result});
     EXPECT_EQ(SysVar->ClientIP, c.result == kInitOnline ? kIP : "");
   }
-  EXPECT_EQ(InitCheckingStateText(), Utf8ToCp949("포반 연결상태 체크중..."));
-  EXPECT_EQ(InitCheckingText(), Utf8ToCp949("포반 연결 체크중...."));
+  EXPECT_EQ(Utf8ToCp949(kInitCheckingStateText), Utf8ToCp949("포반 연결상태 체크중..."));
+  EXPECT_EQ(Utf8ToCp949(kInitCheckingText), Utf8ToCp949("포반 연결 체크중...."));
 }
 
 TEST(StartUpSequenceTest, AWindowEndedDuringTheSplashStopsTheSequence) {
@@ -255,9 +253,7 @@ TEST(StartUpSequenceTest, ASessionEndClosesOpenAccessWithoutAQuestion) {
   main.fUrl.Value = "example.com";
   main.form.btnExecuteFTPClick();
   main.form.WMEndSession();
-  EXPECT_EQ(
-      main.session.Bodies(),
-      (std::vector<std::string>{kOpenFtp, "mode=close_request&protocol=FTP&query=example.com&"}));
+  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kOpenFtpBody, kCloseFtpBody}));
   EXPECT_EQ(main.closeAction, TCloseAction::Free);
   EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
 }

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/program_entry.h"
+#include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "update/update_alert.h"
-#include "update/update_alert_texts.h"
 
 namespace porvan {
 namespace {
@@ -41,12 +41,12 @@ class FakeModalDialog : public IDialogHost {
 };
 
 TEST(UpdateAlertTextsTest, AreTheSystemsCp949Bytes) {
-  EXPECT_EQ(UpdateAlertRunText(), "\xBE\xF7\xB5\xA5\xC0\xCC\xC6\xAE \xBD\xC7\xC7\xE0");
-  EXPECT_EQ(UpdateAlertQuitText(), "\xC7\xC1\xB7\xCE\xB1\xD7\xB7\xA5 \xC1\xBE\xB7\xE1");
-  EXPECT_EQ(UpdateAlertCaption(),
+  EXPECT_EQ(Utf8ToCp949(kUpdateAlertRunText), "\xBE\xF7\xB5\xA5\xC0\xCC\xC6\xAE \xBD\xC7\xC7\xE0");
+  EXPECT_EQ(Utf8ToCp949(kUpdateAlertQuitText), "\xC7\xC1\xB7\xCE\xB1\xD7\xB7\xA5 \xC1\xBE\xB7\xE1");
+  EXPECT_EQ(Utf8ToCp949(kUpdateAlertCaption),
             "Porvan \xC1\xA2\xB1\xD9\xC5\xEB\xC1\xA6 \xBD\xC3\xBD\xBA\xC5\xDB "
             "\xBE\xF7\xB5\xA5\xC0\xCC\xC6\xAE");
-  EXPECT_NE(UpdateAlertLabel2().back(), '.');
+  EXPECT_NE(Utf8ToCp949(kUpdateAlertLabel2).back(), '.');
 }
 
 TEST(DownloadPercentageTest, RoundsDownInSixtyFourBitsAndGuardsMaxZero) {
@@ -74,16 +74,17 @@ class UpdateAlertTest : public ::testing::Test {
  protected:
   UpdateAlertTest() {
     EXPECT_TRUE(CreateSysVar(fake.Platform));
-    SysVar->UpdateURL = "https://porvan.example/dl/get.php?file=setup.exe";
+    SysVar->UpdateURL = kUpdateURL;
     alert.FormCreate();
   }
   ~UpdateAlertTest() override { DestroySysVar(); }
 
+  const std::string kUpdateURL = "https://porvan.example/dl/get.php?file=setup.exe";
   const std::string kSetupPath = "C:\\users\\root\\Temp\\\\setup.exe";
   testing::TFakePlatform fake;
   FakeProgressBar progress;
   FakeModalDialog dialog;
-  TfmUpdateAlert alert{fake.Platform, progress, dialog};
+  TfmUpdateAlert alert{fake.Platform, {progress, dialog}, kUpdateURL};
 };
 
 TEST_F(UpdateAlertTest, EachWayOutGivesItsModalResult) {
@@ -202,7 +203,7 @@ TEST_F(UpdateAlertTest, WithoutAUsableTempFolderNothingIsDownloaded) {
     EXPECT_EQ(fake.UrlTransfer.Probes.size(), fits ? 1u : 0u);
     ASSERT_EQ(fake.Messages.Shown.size(), fits ? 0u : 1u);
     if (!fits) {
-      EXPECT_EQ(fake.Messages.Shown[0].Text, UpdateAlertNoTempText());
+      EXPECT_EQ(fake.Messages.Shown[0].Text, Utf8ToCp949(kUpdateAlertNoTempText));
       EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk);
     }
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "posix/posix_socket_factory.h"
 #include "support/fake_url_transfer.h"
 #include "support/loopback_server.h"
 #include "update/nx_url_down.h"
@@ -60,7 +61,7 @@ class NxURLDownloadTest : public ::testing::Test {
     events.push_back(line);
   }
 
-  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  std::unique_ptr<ISocketFactory> sockets = std::make_unique<TPosixSocketFactory>();
   FakeUrlTransfer transfer;
   TNxURLDownload download{*sockets, transfer};
   std::vector<std::string> events;

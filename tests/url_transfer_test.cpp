@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/url_transfer.h"
+#include "posix/posix_url_transfer.h"
 #include "support/loopback_server.h"
 #include "support/transfer_cases.h"
 
@@ -94,7 +95,7 @@ class CurlTransferTest : public ::testing::Test {
       ("porvan-transfer-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
        "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   std::filesystem::path target = folder / "setup.exe";
-  std::unique_ptr<IUrlTransfer> transfer = CreateSystemUrlTransfer();
+  std::unique_ptr<IUrlTransfer> transfer = std::make_unique<TCurlUrlTransfer>();
   TTransferLimits limits{.Connect = 2000ms, .Silence = 1000ms};
   TRecordingEvents events;
 };

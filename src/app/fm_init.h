@@ -1,8 +1,6 @@
 // TfmInit: the splash that checks the connection at start and closes with the outcome.
 #pragma once
 
-#include <string>
-
 namespace porvan {
 
 class ILabel;
@@ -12,25 +10,27 @@ class IDialogHost;
 inline constexpr int kInitOnline = 1;
 inline constexpr int kInitOffline = 2;
 
-// The splash's texts, CP949.
-const std::string& InitCheckingStateText();  // "포반 연결상태 체크중..." when first shown
-const std::string& InitCheckingText();       // "포반 연결 체크중...." while checking
-const std::string& InitOfflineText();        // "인터넷에 연결되어 있지 않습니다"
-const std::string& InitDoneText();           // " 연결 체크 완료 "
+// The splash's texts, UTF-8.
+inline constexpr const char* kInitCheckingStateText = "포반 연결상태 체크중...";  // first shown
+inline constexpr const char* kInitCheckingText = "포반 연결 체크중....";          // while checking
+inline constexpr const char* kInitOfflineText = "인터넷에 연결되어 있지 않습니다";
+inline constexpr const char* kInitDoneText = " 연결 체크 완료 ";
 
-class TfmInit {
+// The controls the form logic reaches, named as the splash names them.
+struct TfmInitControls {
+  ILabel& lblMsg;       // the one line of text, "포반 연결상태 체크중..." at first
+  IDialogHost& Window;  // the splash itself
+};
+
+// Runs the check through SysVar, which must exist for the form's lifetime.
+class TfmInit : public TfmInitControls {
  public:
-  TfmInit(ILabel& lblMsg, IDialogHost& dialog) : lblMsg(lblMsg), dialog_(dialog) {}
+  explicit TfmInit(const TfmInitControls& controls) : TfmInitControls(controls) {}
 
   // Paints the splash, then defers the check so that the splash is on the screen meanwhile.
   void FormActivate();
   // Runs SysVar's connection check and ends the splash with kInitOnline or kInitOffline.
   void WMAppStartup();
-
-  ILabel& lblMsg;
-
- private:
-  IDialogHost& dialog_;
 };
 
 }  // namespace porvan

@@ -3,10 +3,10 @@
 
 #include "app/fm_init.h"
 #include "app/tray_hint.h"
+#include "common/notice.h"
+#include "common/text_bytes.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "server/text_bytes.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
 #include "update/update_alert.h"
 
@@ -32,7 +32,8 @@ const char* const kExitQuestion =
     "포반를 종료 하시겠습니까 ?";
 
 std::string AccessHint(const std::string& clientIP, const std::string& domain) {
-  return ApplicationTitle() + "\rLocalIP :" + clientIP + "\r" + "Connect URL : " + domain;
+  return Utf8ToCp949(kApplicationTitle) + "\rLocalIP :" + clientIP + "\r" +
+         "Connect URL : " + domain;
 }
 
 }  // namespace
@@ -49,7 +50,8 @@ TfmMain::TfmMain(TPlatform& platform, const TfmMainControls& controls)
 }
 
 void TfmMain::FormCreate() {
-  RemoteServer = std::make_unique<TRemoteServerCon>(platform_);
+  RemoteServer = std::make_unique<TRemoteServerCon>(platform_.Sockets, platform_.Messages,
+                                                    SysVar->GetServerURL());
   IsQuitting = false;
 }
 
@@ -180,22 +182,6 @@ bool TfmMain::CheckOnline() {
   }
   ShowNotice(platform_.Messages, Utf8ToCp949(kOfflineMessage));
   return false;
-}
-
-bool TfmMain::OpenFTPAccess() {
-  return OpenAccess(ftp_);
-}
-
-bool TfmMain::OpenSSHAccess() {
-  return OpenAccess(ssh_);
-}
-
-void TfmMain::SetFTPState(bool open) {
-  SetState(ftp_, open);
-}
-
-void TfmMain::SetSSHState(bool open) {
-  SetState(ssh_, open);
 }
 
 void TfmMain::ExecuteClick(const TProtocol& protocol) {

@@ -14,14 +14,14 @@ class TSysVar;
 
 // The controls the form logic reaches, named as the window names them.
 struct TfmMainControls {
-  IEditBox& fUrl;
-  ILabel& fClientIP;
-  IPicture& imgFTPOpen;
-  IPicture& imgFTPClose;
-  IPicture& imgSSHOpen;
-  IPicture& imgSSHClose;
-  ITrayIcon& TrayIcon;
-  IWindowHost& Window;
+  IEditBox& fUrl;         // the domain to open, after "접속주소(URL) :"
+  ILabel& fClientIP;      // the client's address, after "Your IP Addr. :"
+  IPicture& imgFTPOpen;   // "FTP Opened"
+  IPicture& imgFTPClose;  // "FTP Closed"
+  IPicture& imgSSHOpen;   // "SSH Opened"
+  IPicture& imgSSHClose;  // "SSH Closed"
+  ITrayIcon& TrayIcon;    // the icon in the tray, with the access hint
+  IWindowHost& Window;    // the main window and the program around it
 };
 
 // Reads and writes the session state in SysVar, which must exist for the form's lifetime.
@@ -53,16 +53,13 @@ class TfmMain : public TfmMainControls {
   void WMAppStartup();
 
   bool CheckOnline();
-  bool OpenFTPAccess();
-  bool OpenSSHAccess();
-  void SetFTPState(bool open);
-  void SetSSHState(bool open);
 
   std::unique_ptr<TRemoteServerCon> RemoteServer;
   bool IsQuitting = false;
 
  private:
-  // What the FTP and SSH roads differ in; everything else is one road.
+  // What the FTP and SSH roads differ in; everything else is one road (OpenAccess for both
+  // open requests, SetState for both state pictures).
   struct TProtocol {
     std::int32_t TSysVar::*Flag;
     bool (TRemoteServerCon::*OpenRequest)(const std::string& domain);

@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "settings/notice.h"
+#include "common/notice.h"
 
 namespace porvan {
 

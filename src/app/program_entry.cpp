@@ -1,7 +1,7 @@
 // The first steps of the program: creating SysVar, and the error report when that fails.
 #include "app/program_entry.h"
 
-#include "settings/notice.h"
+#include "common/notice.h"
 #include "settings/sys_var.h"
 #include "settings/write_error.h"
 

@@ -49,7 +49,4 @@ class ISocketFactory {
                                  std::chrono::milliseconds timeLimit) = 0;
 };
 
-// The operating system's sockets (BSD sockets, or Winsock, which the factory starts and stops).
-std::unique_ptr<ISocketFactory> CreateSystemSocketFactory();
-
 }  // namespace porvan

@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <memory>
 
 #include "platform/socket.h"
 
@@ -24,8 +23,5 @@ class ISocketListener {
   // Ok with a socket, or TimedOut when nobody connected within `timeLimit`, or Error.
   virtual TConnectResult Accept(std::chrono::milliseconds timeLimit) = 0;
 };
-
-// Null when the address cannot be bound (no IPv6 on this machine, for example).
-std::unique_ptr<ISocketListener> ListenOnLoopback(TLoopback address);
 
 }  // namespace porvan

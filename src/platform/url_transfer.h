@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace porvan {
@@ -80,8 +79,5 @@ struct TTransferEnd {
 // reports a 404, a dropped connection or a body cut short so) are judged here by the status
 // and the sizes they saw.
 std::string TransferStopText(const TTransferEnd& end);
-
-// The platform's transfer (URL Moniker and WinINet, or libcurl).
-std::unique_ptr<IUrlTransfer> CreateSystemUrlTransfer();
 
 }  // namespace porvan

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 
 namespace porvan {
 

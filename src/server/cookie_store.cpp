@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "common/text_bytes.h"
 #include "server/cookie_date.h"
-#include "server/text_bytes.h"
 
 namespace porvan {
 

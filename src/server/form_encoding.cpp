@@ -1,7 +1,7 @@
 // The form body of a post: field values escaped byte by byte, lines joined with "&".
 #include "server/form_encoding.h"
 
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 
 namespace porvan {
 

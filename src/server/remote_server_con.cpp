@@ -2,10 +2,10 @@
 #include "server/remote_server_con.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "common/notice.h"
 #include "server/reply_fields.h"
-#include "settings/notice.h"
-#include "settings/sys_var.h"
 
 namespace porvan {
 
@@ -19,10 +19,9 @@ std::string MessageText(std::string field) {
 
 }  // namespace
 
-TRemoteServerCon::TRemoteServerCon(TPlatform& platform)
-    : HttpClient(platform.Sockets),
-      ServerURL(SysVar->GetServerURL()),
-      messages_(platform.Messages) {
+TRemoteServerCon::TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages,
+                                   std::string serverURL)
+    : HttpClient(sockets), ServerURL(std::move(serverURL)), messages_(messages) {
   HttpClient.UserAgent = "Vindra Porvan Client";
 }
 

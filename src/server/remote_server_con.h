@@ -4,21 +4,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
 #include "server/form_post_client.h"
+#include "server/version_check.h"
 
 namespace porvan {
 
 class IMessageBox;
 
-// A version reply that is neither "OK" nor names an installer gives no answer, which the caller
-// must be able to tell from "current" and from "update at UpdateURL".
-enum class TVersionCheck { Current, UpdateAvailable, NoAnswer };
-
 class TRemoteServerCon {
  public:
-  // Takes the server URL from SysVar once; a later change of the setting does not reach it.
-  explicit TRemoteServerCon(TPlatform& platform);
+  // Every request goes to `serverURL`; a refused open is shown through `messages`.
+  TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages, std::string serverURL);
 
   // The reply body, or empty text when the exchange failed; a non-empty body becomes LastReply.
   std::string PostRequest(const std::vector<std::string>& lines);

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 
 namespace porvan {
 

@@ -1,7 +1,7 @@
 // Splitting a server reply into its fields.
 #include "server/reply_fields.h"
 
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 
 namespace porvan {
 

@@ -1,11 +1,11 @@
 // TfmAbout: the about box's form logic.
 #include "settings/about_form.h"
 
+#include "common/notice.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/url_opener.h"
 #include "settings/executable_folder.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
 
 namespace porvan {
@@ -34,11 +34,7 @@ std::string WithCrLfLineBreaks(const std::string& text) {
 }  // namespace
 
 TfmAbout::TfmAbout(TPlatform& platform, const TfmAboutControls& controls)
-    : lblVersionInfo(controls.lblVersionInfo),
-      lblWebAddress(controls.lblWebAddress),
-      Memo1(controls.Memo1),
-      Window(controls.Window),
-      platform_(platform) {}
+    : TfmAboutControls(controls), platform_(platform) {}
 
 void TfmAbout::FormActivate() {
   lblVersionInfo.SetText(SysVar->VersionInfo.FileVersion);

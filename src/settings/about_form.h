@@ -16,15 +16,16 @@ inline constexpr const char* kWebAddress = "http://porvan.example/";
 // The colour of the link once it has been opened in this showing.
 inline constexpr TRgb kVisitedLinkColor{128, 0, 128};
 
+// The controls the form logic reaches, named as the box names them.
 struct TfmAboutControls {
-  ILabel& lblVersionInfo;
-  ILinkLabel& lblWebAddress;
-  IEditBox& Memo1;
-  IDialogHost& Window;
+  ILabel& lblVersionInfo;     // the version, after "Client Version :"
+  ILinkLabel& lblWebAddress;  // the web address, drawn as a link
+  IEditBox& Memo1;            // the version history
+  IDialogHost& Window;        // the box itself
 };
 
 // Reads the version from SysVar, which must exist for the form's lifetime.
-class TfmAbout {
+class TfmAbout : public TfmAboutControls {
  public:
   TfmAbout(TPlatform& platform, const TfmAboutControls& controls);
 
@@ -35,11 +36,6 @@ class TfmAbout {
   // True when the key closed the box (Escape); every other key is left to the focused control.
   bool FormKeyDown(int key);
   void lblWebAddressClick();
-
-  ILabel& lblVersionInfo;
-  ILinkLabel& lblWebAddress;
-  IEditBox& Memo1;
-  IDialogHost& Window;
 
  private:
   TPlatform& platform_;

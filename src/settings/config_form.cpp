@@ -1,28 +1,36 @@
 // TfmConfig: the settings dialog's form logic.
 #include "settings/config_form.h"
 
+#include "common/notice.h"
+#include "common/text_bytes.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "platform/open_file_dialog.h"
 #include "platform/process_info.h"
 #include "server/remote_server_con.h"
-#include "server/text_bytes.h"
 #include "settings/executable_folder.h"
-#include "settings/notice.h"
 #include "settings/shortcut.h"
 #include "settings/sys_var.h"
 #include "settings/write_error.h"
 
 namespace porvan {
 
+namespace {
+
+// The dialog's texts, UTF-8.
+const char* const kChooseProgramTitle = "실행파일을 선택하세요";
+const char* const kProgramFilter = "실행파일(*.exe)|*.exe";
+const char* const kEmptyDomainMessage = "도메인을 입력 하세요";
+const char* const kUnusableDomainMessage =
+    "도메인에 파일 이름으로 쓸 수 없는 문자가 있습니다 (\\ / : * ? \" < > | ..)";
+const char* const kShortcutQuestion = "바탕화면에 바로가기를 생성 하시겠습니까?";
+const char* const kShortcutCaption = "바로가기 생성";
+const char* const kShortcutDone = "바로가기생성 완료";
+
+}  // namespace
+
 TfmConfig::TfmConfig(TPlatform& platform, const TfmConfigControls& controls)
-    : fFTPPath(controls.fFTPPath),
-      fSSHPath(controls.fSSHPath),
-      fUrl(controls.fUrl),
-      fClientType(controls.fClientType),
-      isMinimize(controls.isMinimize),
-      Window(controls.Window),
-      platform_(platform) {}
+    : TfmConfigControls(controls), platform_(platform) {}
 
 void TfmConfig::FormActivate() {
   fFTPPath.SetText(SysVar->GetFTPPath());
@@ -31,7 +39,7 @@ void TfmConfig::FormActivate() {
 
 void TfmConfig::fPathButtonClick(IEditBox& sender) {
   const std::optional<std::string> chosen = platform_.OpenDialog.Choose(
-      {Utf8ToCp949("실행파일을 선택하세요"), Utf8ToCp949("실행파일(*.exe)|*.exe"), sender.Text()});
+      {Utf8ToCp949(kChooseProgramTitle), Utf8ToCp949(kProgramFilter), sender.Text()});
   if (chosen) {
     sender.SetText(*chosen);
   }
@@ -53,7 +61,7 @@ void TfmConfig::btnCancelClick() {
 }
 
 bool TfmConfig::IsValidDomain(const std::string& domain) {
-  TRemoteServerCon server(platform_);
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, SysVar->GetServerURL());
   if (!server.IsValidDomain(domain)) {
     ShowNotice(platform_.Messages, server.LastMessage);
     return false;
@@ -66,20 +74,18 @@ void TfmConfig::btnMakeShortcutClick() {
   const std::string clientType = fClientType.SelectedText();
   const bool minimise = isMinimize.Checked();
   if (TrimBlanks(domain).empty()) {
-    ShowNotice(platform_.Messages, Utf8ToCp949("도메인을 입력 하세요"));
+    ShowNotice(platform_.Messages, Utf8ToCp949(kEmptyDomainMessage));
     return;
   }
   // Checked before the server is asked: such a name could put the link outside the desktop.
   if (!IsUsableInFileName(domain)) {
-    ShowNotice(platform_.Messages, Utf8ToCp949("도메인에 파일 이름으로 쓸 수 없는 문자가 있습니다 "
-                                               "(\\ / : * ? \" < > | ..)"));
+    ShowNotice(platform_.Messages, Utf8ToCp949(kUnusableDomainMessage));
     return;
   }
   if (!IsValidDomain(domain)) {
     return;
   }
-  if (platform_.Messages.Show(Utf8ToCp949("바탕화면에 바로가기를 생성 하시겠습니까?"),
-                              Utf8ToCp949("바로가기 생성"),
+  if (platform_.Messages.Show(Utf8ToCp949(kShortcutQuestion), Utf8ToCp949(kShortcutCaption),
                               mb::kYesNo | mb::kIconInformation) != mb::kIdYes) {
     return;
   }
@@ -89,7 +95,7 @@ void TfmConfig::btnMakeShortcutClick() {
                       ShortcutArguments(domain, clientType, minimise))) {
     return;
   }
-  ShowNotice(platform_.Messages, Utf8ToCp949("바로가기생성 완료"));
+  ShowNotice(platform_.Messages, Utf8ToCp949(kShortcutDone));
 }
 
 }  // namespace porvan

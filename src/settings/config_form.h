@@ -10,16 +10,16 @@ namespace porvan {
 
 // The controls the form logic reaches, named as the dialog names them.
 struct TfmConfigControls {
-  IEditBox& fFTPPath;
-  IEditBox& fSSHPath;
-  IEditBox& fUrl;  // turns what is typed into lower case itself
-  IDropDownList& fClientType;
-  ICheckBox& isMinimize;
-  IDialogHost& Window;
+  IEditBox& fFTPPath;  // the FTP program's path, under "FTP 접속 프로그램 설정"
+  IEditBox& fSSHPath;  // the SSH program's path, under "SSH 접속 프로그램 설정"
+  IEditBox& fUrl;      // "바로가기 도메인 : "; turns what is typed into lower case itself
+  IDropDownList& fClientType;  // "도메인 접속후 실행 프로그램 : " 실행안함, FTP or SSH
+  ICheckBox& isMinimize;       // "바로가기 실행시 프로그램 최소화 :"
+  IDialogHost& Window;         // the dialog itself
 };
 
 // Reads and writes the program paths through SysVar, which must exist for the form's lifetime.
-class TfmConfig {
+class TfmConfig : public TfmConfigControls {
  public:
   TfmConfig(TPlatform& platform, const TfmConfigControls& controls);
 
@@ -32,13 +32,6 @@ class TfmConfig {
   void btnCancelClick();
   // Checks the domain with the server, asks, and writes the shortcut to the desktop.
   void btnMakeShortcutClick();
-
-  IEditBox& fFTPPath;
-  IEditBox& fSSHPath;
-  IEditBox& fUrl;
-  IDropDownList& fClientType;
-  ICheckBox& isMinimize;
-  IDialogHost& Window;
 
  private:
   bool IsValidDomain(const std::string& domain);

@@ -2,12 +2,12 @@
 // the start of the FTP and SSH client programs.
 #include <string>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/network_state.h"
 #include "platform/program_launcher.h"
 #include "server/remote_server_con.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
 
 namespace porvan {
@@ -41,7 +41,7 @@ void TSysVar::CheckConnection() {
   if (IsOffline) {
     return;
   }
-  TRemoteServerCon server(platform_);
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
   ClientIP = server.GetClientIP();
   if (ClientIP.empty()) {
     IsOffline = true;
@@ -49,7 +49,7 @@ void TSysVar::CheckConnection() {
 }
 
 TVersionCheck TSysVar::IsLatestVersion() {
-  TRemoteServerCon server(platform_);
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
   const TVersionCheck result = server.CheckVersion(VersionInfo.FileVersion);
   if (result == TVersionCheck::UpdateAvailable) {
     UpdateURL = server.UpdateURL;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "common/text_bytes.h"
+
 namespace porvan {
 namespace {
 
@@ -11,30 +13,9 @@ bool IsProfileBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsProfileBlank(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && IsProfileBlank(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
-char AsciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-      return false;
-    }
-  }
-  return true;
+// The profile rules trim white space only, not every byte up to 32.
+std::string_view TrimSpaces(std::string_view text) {
+  return TrimIf(text, IsProfileBlank);
 }
 
 // One line of the file: where it starts and ends (line end excluded) and where the next begins.
@@ -62,7 +43,7 @@ std::vector<TLine> SplitLines(std::string_view file) {
 
 // The name of a section header line "[name]", or nothing for any other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
-  line = TrimBlanks(line);
+  line = TrimSpaces(line);
   if (line.empty() || line.front() != '[') {
     return std::nullopt;
   }
@@ -70,7 +51,7 @@ std::optional<std::string_view> SectionName(std::string_view line) {
   if (close == std::string_view::npos) {
     return std::nullopt;
   }
-  return TrimBlanks(line.substr(1, close - 1));
+  return TrimSpaces(line.substr(1, close - 1));
 }
 
 struct TKeyLine {
@@ -82,9 +63,9 @@ struct TKeyLine {
 TKeyLine SplitKeyLine(std::string_view line) {
   std::size_t eq = line.find('=');
   if (eq == std::string_view::npos) {
-    return {TrimBlanks(line), {}};
+    return {TrimSpaces(line), {}};
   }
-  return {TrimBlanks(line.substr(0, eq)), TrimBlanks(line.substr(eq + 1))};
+  return {TrimSpaces(line.substr(0, eq)), TrimSpaces(line.substr(eq + 1))};
 }
 
 // Where a section and a key are in the file, as line indices.
@@ -97,25 +78,25 @@ struct TLocation {
 TLocation Locate(std::string_view file, const std::vector<TLine>& lines, std::string_view section,
                  std::string_view key) {
   TLocation where;
-  section = TrimBlanks(section);
-  key = TrimBlanks(key);
+  section = TrimSpaces(section);
+  key = TrimSpaces(key);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view text = file.substr(lines[i].begin, lines[i].end - lines[i].begin);
     if (auto name = SectionName(text)) {
       if (where.section) {
         break;  // the next section ends the first matching one
       }
-      if (SameName(*name, section)) {
+      if (EqualsNoCase(*name, section)) {
         where.section = i;
         where.lastContentLine = i;
       }
       continue;
     }
-    if (!where.section || TrimBlanks(text).empty()) {
+    if (!where.section || TrimSpaces(text).empty()) {
       continue;
     }
     where.lastContentLine = i;
-    if (!where.key && SameName(SplitKeyLine(text).name, key)) {
+    if (!where.key && EqualsNoCase(SplitKeyLine(text).name, key)) {
       where.key = i;
     }
   }
@@ -173,7 +154,7 @@ std::string WriteProfileValue(std::string_view file, std::string_view section, s
     std::string_view lastEnd = file.substr(last.end, last.next - last.end);
     result.append(file.substr(0, last.end));
     result.append(lastEnd.empty() ? eol : lastEnd)
-        .append(TrimBlanks(key))
+        .append(TrimSpaces(key))
         .append("=")
         .append(value);
     result.append(lastEnd.empty() ? std::string_view() : lastEnd);
@@ -184,8 +165,8 @@ std::string WriteProfileValue(std::string_view file, std::string_view section, s
   if (!result.empty() && result.back() != '\n') {
     result.append(eol);
   }
-  result.append("[").append(TrimBlanks(section)).append("]").append(eol);
-  result.append(TrimBlanks(key)).append("=").append(value).append(eol);
+  result.append("[").append(TrimSpaces(section)).append("]").append(eol);
+  result.append(TrimSpaces(key)).append("=").append(value).append(eol);
   return result;
 }
 

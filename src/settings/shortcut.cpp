@@ -3,10 +3,10 @@
 
 #include <string_view>
 
+#include "common/notice.h"
 #include "platform/platform.h"
 #include "platform/shell_link.h"
 #include "settings/executable_folder.h"
-#include "settings/notice.h"
 
 namespace porvan {
 

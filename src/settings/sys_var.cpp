@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "common/text_bytes.h"
 #include "platform/process_info.h"
 #include "platform/version_resource.h"
 #include "settings/command_line.h"
@@ -37,15 +38,6 @@ std::string DefaultFor(const std::string& name) {
   return {};
 }
 
-bool IsBlankText(const std::string& text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) > 32) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 TSysVar::TSysVar(TPlatform& platform)
@@ -71,7 +63,7 @@ void TSysVar::WriteConfig(const std::string& name, const std::string& value) {
 }
 
 std::string TSysVar::GetField(std::string& field, const std::string& key) {
-  if (IsBlankText(field)) {
+  if (TrimBlanks(field).empty()) {
     field = ReadConfig(key);
   }
   return field;

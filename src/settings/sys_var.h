@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "server/remote_server_con.h"
+#include "server/version_check.h"
 #include "settings/settings_file.h"
 #include "settings/version_info.h"
 

@@ -1,7 +1,7 @@
 // Where the download component saves a file: the folder, a "\" and the file's name.
 #include "update/local_path.h"
 
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 #include "update/url_text.h"
 
 namespace porvan {

@@ -1,7 +1,7 @@
 // TNxURLDownload and TCustomURLDownload: fetch one file after following redirects, with events.
 #include "update/nx_url_down.h"
 
-#include "server/text_bytes.h"
+#include "common/text_bytes.h"
 #include "update/local_path.h"
 #include "update/redirect_probe.h"
 

@@ -97,11 +97,8 @@ class TNxURLDownload {
   const std::string& URL() const { return URLDownload.URL; }
   void SetURL(const std::string& value) { URLDownload.URL = value; }
   const std::string& LocalFileName() const { return URLDownload.LocalFileName; }
-  const TOnStartEvent& OnStart() const { return URLDownload.OnStart; }
   void SetOnStart(TOnStartEvent handler) { URLDownload.OnStart = std::move(handler); }
-  const TOnStopEvent& OnStop() const { return URLDownload.OnStop; }
   void SetOnStop(TOnStopEvent handler) { URLDownload.OnStop = std::move(handler); }
-  const TOnProgressEvent& OnProgressStatus() const { return URLDownload.OnProgressStatus; }
   void SetOnProgressStatus(TOnProgressEvent handler) {
     URLDownload.OnProgressStatus = std::move(handler);
   }

@@ -1,10 +1,10 @@
 // One HEAD probe of the download component, and the rule that joins a redirect to its URL.
 #include "update/redirect_probe.h"
 
+#include "common/text_bytes.h"
 #include "server/net_status.h"
 #include "server/reply_head.h"
 #include "server/reply_reader.h"
-#include "server/text_bytes.h"
 #include "update/url_text.h"
 
 namespace porvan {

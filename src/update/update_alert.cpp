@@ -3,15 +3,14 @@
 
 #include <algorithm>
 
+#include "common/notice.h"
+#include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "platform/program_launcher.h"
 #include "platform/temp_path.h"
-#include "settings/notice.h"
-#include "settings/sys_var.h"
-#include "update/update_alert_texts.h"
 
 namespace porvan {
 
@@ -40,25 +39,25 @@ void TfmUpdateAlert::BitBtn1Click() {
   }
   const std::string saveDir = GetTempDir();
   if (saveDir.empty()) {
-    ShowNotice(platform_.Messages, UpdateAlertNoTempText());
+    ShowNotice(platform_.Messages, Utf8ToCp949(kUpdateAlertNoTempText));
     return;
   }
-  NxURLDownload->SetURL(SysVar->UpdateURL);
+  NxURLDownload->SetURL(UpdateURL);
   NxURLDownload->SaveDir = saveDir;
   // The result is not needed: DownloadStop has started the installer if one arrived.
   NxURLDownload->Download();
 }
 
 void TfmUpdateAlert::BitBtn2Click() {
-  dialog_.SetModalResult(kUpdateAlertQuit);
+  Window.SetModalResult(kUpdateAlertQuit);
 }
 
 void TfmUpdateAlert::BitBtn3Click() {
-  dialog_.SetModalResult(kUpdateAlertSkip);
+  Window.SetModalResult(kUpdateAlertSkip);
 }
 
 void TfmUpdateAlert::WMAppQuit() {
-  dialog_.SetModalResult(kUpdateAlertQuit);
+  Window.SetModalResult(kUpdateAlertQuit);
 }
 
 std::string TfmUpdateAlert::GetTempDir() {

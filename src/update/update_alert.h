@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "update/nx_url_down.h"
 
@@ -19,6 +20,19 @@ class IProgressBar;
 inline constexpr int kUpdateAlertSkip = 1;  // "업데이트 안함"
 inline constexpr int kUpdateAlertQuit = 3;  // "프로그램 종료", Esc, or WM_APP_QUIT
 
+// The alert's texts, UTF-8.
+inline constexpr const char* kUpdateAlertCaption = "Porvan 접근통제 시스템 업데이트";
+inline constexpr const char* kUpdateAlertLabel1 = "Porvan 접근제어 시스템이 업데이트 되었습니다.";
+// No full stop at the end.
+inline constexpr const char* kUpdateAlertLabel2 =
+    "업데이트를 하지 않으실 경우, 서비스 실행이 정상적으로 이루어지지 않을 수 있습니다";
+inline constexpr const char* kUpdateAlertRunText = "업데이트 실행";
+inline constexpr const char* kUpdateAlertQuitText = "프로그램 종료";
+inline constexpr const char* kUpdateAlertSkipText = "업데이트 안함";
+// The notice when no temporary folder can be had.
+inline constexpr const char* kUpdateAlertNoTempText =
+    "임시 폴더를 찾을 수 없어 업데이트를 내려받을 수 없습니다.";
+
 // GetTempPathA's buffer holds 1,024 bytes and is offered as 1023.
 inline constexpr std::uint32_t kTempPathLength = 1023;
 
@@ -26,14 +40,21 @@ inline constexpr std::uint32_t kTempPathLength = 1023;
 // overflow; nothing when Max is 0 (size unknown), and at most 100.
 std::optional<int> DownloadPercentage(std::uint32_t Position, std::uint32_t Max);
 
-class TfmUpdateAlert {
+// The controls the form logic reaches, named as the alert names them.
+struct TfmUpdateAlertControls {
+  IProgressBar& DownloadProgress;  // the bar with its percentage, hidden until a download starts
+  IDialogHost& Window;             // the alert itself
+};
+
+class TfmUpdateAlert : public TfmUpdateAlertControls {
  public:
-  TfmUpdateAlert(TPlatform& platform, IProgressBar& DownloadProgress, IDialogHost& dialog)
-      : DownloadProgress(DownloadProgress), platform_(platform), dialog_(dialog) {}
+  // `updateURL` is where the installer is fetched from, as the version check named it.
+  TfmUpdateAlert(TPlatform& platform, const TfmUpdateAlertControls& controls, std::string updateURL)
+      : TfmUpdateAlertControls(controls), UpdateURL(std::move(updateURL)), platform_(platform) {}
 
   // Makes the download component and binds its events to this form.
   void FormCreate();
-  // Downloads the installer from SysVar.UpdateURL into the temporary folder; DownloadStop
+  // Downloads the installer from UpdateURL into the temporary folder; DownloadStop
   // starts it. Ignored while a download runs (a press reaches here from inside the transfer);
   // without a temporary folder it shows a notice and downloads nothing.
   void BitBtn1Click();
@@ -52,7 +73,7 @@ class TfmUpdateAlert {
   void DownloadProgressStatus(TCustomURLDownload& Sender, std::uint32_t Max, std::uint32_t Position,
                               const std::string& StatusText, bool& Abort);
 
-  IProgressBar& DownloadProgress;
+  const std::string UpdateURL;
   std::string TempDir;
   std::unique_ptr<TNxURLDownload> NxURLDownload;
   std::string SetupFile;
@@ -61,7 +82,6 @@ class TfmUpdateAlert {
   void ShowPercentage(int percent);
 
   TPlatform& platform_;
-  IDialogHost& dialog_;
 };
 
 }  // namespace porvan

@@ -33,14 +33,14 @@ class TAboutWindow : public TModalDialog {
   TModalDialogHost host_{*this};
 
   // In tab order: btnClose, then Memo1; the rest take no focus.
-  TPushButton btnClose;
-  TMemo Memo1;
-  TLabel Label1;
-  TLabel Label2;
-  TLinkLabel lblWebAddress;
-  TLabel Label3;
-  TLabel lblVersionInfo;
-  TPicture Bevel1;
+  TPushButton btnClose;      // "닫기"
+  TMemo Memo1;               // the version history
+  TLabel Label1;             // "Porvan 란 ?"
+  TLabel Label2;             // what the system is
+  TLinkLabel lblWebAddress;  // the web address, opened by a click
+  TLabel Label3;             // "Client Version :"
+  TLabel lblVersionInfo;     // the version
+  TPicture Bevel1;           // the line above the button
 
   std::unique_ptr<TfmAbout> form_;
 };

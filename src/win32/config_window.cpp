@@ -10,10 +10,8 @@ namespace {
 
 const TFontSpec kUrlFont{L"Tahoma", 13, true};
 const COLORREF kText = RGB(0, 0, 0);
-// Places inside the group box are given relative to it, as the layout states them.
+// The group box's place; the places of the controls inside it are relative to its corner.
 const TPlace kGroupPlace{12, 126, 447, 209};
-// Multi-line labels get a little more height than their 12-pixel lines need, so a substitute
-// font with taller lines still shows the last one.
 
 TWindowSpec ConfigWindowSpec() {
   return TWindowSpec{.ClassName = L"TfmConfig",
@@ -64,6 +62,8 @@ TConfigWindow::TConfigWindow(TPlatform& platform)
                 TwoStateButtonFace(Wide(Utf8ToCp949("취 소"))),
                 [this] { form_->btnCancelClick(); }),
       groupShortcut(*this, DialogSpec(" 바로가기 ", kGroupPlace)),
+      // More height than its 12-pixel lines need, so a substitute font with taller lines still
+      // shows the last one.
       Label3(*this,
              InGroup("바로가기란 ?\r\r포반 실행시 도메인을 미리 입력해 두고, 포반 실행시에 "
                      "\r\r자동으로 해당 도메인의 포반를 열어주는 기능입니다",

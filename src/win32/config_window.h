@@ -36,23 +36,23 @@ class TConfigWindow : public TModalDialog {
   TModalDialogHost host_{*this};
 
   // In tab order; the labels take no focus.
-  TLabel Label1;
-  TEditBox fFTPPath;
-  TPushButton fFTPPathButton;
-  TLabel Label2;
-  TEditBox fSSHPath;
-  TPushButton fSSHPathButton;
-  TPictureButton btnOk;
-  TPictureButton btnCancel;
-  TGroupBox groupShortcut;
-  TLabel Label3;
-  TLabel Label4;
-  TEditBox fUrl;
-  TLabel Label5;
-  TDropDownList fClientType;
-  TLabel Label6;
-  TCheckBox isMinimize;
-  TPushButton btnMakeShortcut;
+  TLabel Label1;                // "FTP 접속 프로그램 설정"
+  TEditBox fFTPPath;            // the FTP program's path
+  TPushButton fFTPPathButton;   // "...", chooses the FTP program
+  TLabel Label2;                // "SSH 접속 프로그램 설정"
+  TEditBox fSSHPath;            // the SSH program's path
+  TPushButton fSSHPathButton;   // "...", chooses the SSH program
+  TPictureButton btnOk;         // "확 인"
+  TPictureButton btnCancel;     // "취 소"
+  TGroupBox groupShortcut;      // " 바로가기 "
+  TLabel Label3;                // "바로가기란 ?", what a shortcut does
+  TLabel Label4;                // "바로가기 도메인 : "
+  TEditBox fUrl;                // the shortcut's domain
+  TLabel Label5;                // "도메인 접속후 실행 프로그램 : "
+  TDropDownList fClientType;    // 실행안함, FTP or SSH
+  TLabel Label6;                // "바로가기 실행시 프로그램 최소화 :"
+  TCheckBox isMinimize;         // start minimised
+  TPushButton btnMakeShortcut;  // "바로가기생성"
 
   std::unique_ptr<TfmConfig> form_;
 };

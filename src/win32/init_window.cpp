@@ -1,7 +1,8 @@
 // The splash's view: TfmInit's one label, borderless and centred, over the main window.
 #include "win32/init_window.h"
 
-#include "settings/notice.h"
+#include "common/notice.h"
+#include "platform/code_page.h"
 #include "win32/dialog_parts.h"
 
 namespace porvan {
@@ -10,7 +11,7 @@ namespace {
 TWindowSpec InitSpec() {
   // No border and no title bar: the caption is the window text, never drawn.
   return TWindowSpec{.ClassName = L"TfmInit",
-                     .Caption = ApplicationTitle(),
+                     .Caption = Utf8ToCp949(kApplicationTitle),
                      .ClientWidth = 222,
                      .ClientHeight = 70,
                      .Style = WS_POPUP,
@@ -23,11 +24,12 @@ TWindowSpec InitSpec() {
 
 TInitWindow::TInitWindow(TPlatform& platform)
     : TModalDialog(InitSpec(), platform.Messages),
-      lblMsg(*this, TControlSpec{.Caption = InitCheckingStateText(), .Place = {0, 0, 222, 70}},
+      lblMsg(*this,
+             TControlSpec{.Caption = Utf8ToCp949(kInitCheckingStateText), .Place = {0, 0, 222, 70}},
              TFrameColors{.Frame = RGB(0, 128, 255),
                           .Highlight = RGB(255, 255, 255),
                           .Shadow = RGB(202, 202, 202)}),
-      form_(lblMsg, host_) {}
+      form_({lblMsg, host_}) {}
 
 bool TInitWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && !activated_) {

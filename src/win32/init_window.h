@@ -24,7 +24,7 @@ class TInitWindow : public TModalDialog {
 
  private:
   TModalDialogHost host_{*this};
-  TFramedLabel lblMsg;
+  TFramedLabel lblMsg;  // the one line of text, framed
   TfmInit form_;
   bool activated_ = false;
 };

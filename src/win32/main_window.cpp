@@ -1,8 +1,8 @@
 // The main window's view: the real controls of TfmMain, its tray icon, its messages.
 #include "win32/main_window.h"
 
+#include "common/notice.h"
 #include "platform/code_page.h"
-#include "settings/notice.h"
 #include "win32/main_pictures.h"
 #include "win32/wide_text.h"
 
@@ -20,7 +20,7 @@ const TFontSpec kCaptionFont{L"Tahoma", 11, true};
 
 TWindowSpec MainWindowSpec() {
   return TWindowSpec{.ClassName = L"TfmMain",
-                     .Caption = ApplicationTitle(),
+                     .Caption = Utf8ToCp949(kApplicationTitle),
                      .ClientWidth = 426,
                      .ClientHeight = 144,
                      .Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,

@@ -42,22 +42,22 @@ class TMainWindow : public TWindow {
   HWND lastFocus_ = nullptr;
 
   // In tab order first, then the controls that take no focus.
-  TPictureButton btnConfig;
-  TPictureButton btnClose;
-  TPictureButton btnExecuteFTP;
-  TPictureButton btnExecuteSSH;
-  TEditBox fUrl;
-  TPictureButton btnAbout;
-  TPicture Image1;
-  TPicture Image2;
-  TLabel fClientIP;
-  TPicture Image4;
-  TPicture imgFTPClose;
-  TPicture imgFTPOpen;
-  TPicture imgSSHClose;
-  TPicture imgSSHOpen;
+  TPictureButton btnConfig;      // "설정"
+  TPictureButton btnClose;       // "종료"
+  TPictureButton btnExecuteFTP;  // "FTP 실행"
+  TPictureButton btnExecuteSSH;  // "SSH 실행"
+  TEditBox fUrl;                 // the domain to open
+  TPictureButton btnAbout;       // "?"
+  TPicture Image1;               // "접속주소(URL) :"
+  TPicture Image2;               // "Your IP Addr. :"
+  TLabel fClientIP;              // the client's address
+  TPicture Image4;               // "연결상태", the frame around the state bars
+  TPicture imgFTPClose;          // "FTP Closed"
+  TPicture imgFTPOpen;           // "FTP Opened"
+  TPicture imgSSHClose;          // "SSH Closed"
+  TPicture imgSSHOpen;           // "SSH Opened"
 
-  std::array<TIconObject, 2> ImageList1;
+  std::array<TIconObject, 2> ImageList1;    // the tray tiles: closed, open
   std::array<TIconObject, 2> windowIcons_;  // big and small
   std::unique_ptr<TTrayIcon> TrayIcon;
   std::unique_ptr<TWindowHost> host_;

@@ -1,7 +1,7 @@
 // The update alert's view: TfmUpdateAlert's controls in their places, its keys and messages.
 #include "win32/update_alert_window.h"
 
-#include "update/update_alert_texts.h"
+#include "platform/code_page.h"
 #include "win32/dialog_parts.h"
 #include "win32/update_alert_pictures.h"
 #include "win32/wide_text.h"
@@ -14,7 +14,7 @@ const TFontSpec kProgressFont{L"Gulim", 11, false, false, HANGEUL_CHARSET};
 TWindowSpec UpdateAlertSpec() {
   // No system menu, so no title-bar button at all.
   return TWindowSpec{.ClassName = L"TfmUpdateAlert",
-                     .Caption = UpdateAlertCaption(),
+                     .Caption = Utf8ToCp949(kUpdateAlertCaption),
                      .ClientWidth = 497,
                      .ClientHeight = 145,
                      .Style = WS_POPUP | WS_CAPTION,
@@ -35,21 +35,21 @@ TControlSpec HiddenSpec(TPlace place, const TFontSpec* font) {
 
 }  // namespace
 
-TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform)
+TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform, const std::string& updateURL)
     : TModalDialog(UpdateAlertSpec(), platform.Messages),
-      Label1(*this, Options(UpdateAlertLabel1(), {15, 16, 265, 12}), RGB(0, 0, 0)),
-      Label2(*this, Options(UpdateAlertLabel2(), {16, 46, 464, 12}), RGB(0, 0, 0)),
+      Label1(*this, Options(Utf8ToCp949(kUpdateAlertLabel1), {15, 16, 265, 12}), RGB(0, 0, 0)),
+      Label2(*this, Options(Utf8ToCp949(kUpdateAlertLabel2), {16, 46, 464, 12}), RGB(0, 0, 0)),
       DownloadProgress(*this, HiddenSpec({15, 75, 463, 18}, &kProgressFont)),
-      BitBtn1(*this, Options(UpdateAlertRunText(), {45, 108, 129, 25}),
-              AlertButtonFace(Wide(UpdateAlertRunText()), TAlertGlyph::GreenCheck),
+      BitBtn1(*this, Options(Utf8ToCp949(kUpdateAlertRunText), {45, 108, 129, 25}),
+              AlertButtonFace(Wide(Utf8ToCp949(kUpdateAlertRunText)), TAlertGlyph::GreenCheck),
               [this] { Run([this] { form_.BitBtn1Click(); }); }),
-      BitBtn2(*this, Options(UpdateAlertQuitText(), {185, 108, 129, 25}),
-              AlertButtonFace(Wide(UpdateAlertQuitText()), TAlertGlyph::RedCross),
+      BitBtn2(*this, Options(Utf8ToCp949(kUpdateAlertQuitText), {185, 108, 129, 25}),
+              AlertButtonFace(Wide(Utf8ToCp949(kUpdateAlertQuitText)), TAlertGlyph::RedCross),
               [this] { Run([this] { form_.BitBtn2Click(); }); }),
-      BitBtn3(*this, Options(UpdateAlertSkipText(), {325, 108, 129, 25}),
-              AlertButtonFace(Wide(UpdateAlertSkipText()), TAlertGlyph::GreenRunner),
+      BitBtn3(*this, Options(Utf8ToCp949(kUpdateAlertSkipText), {325, 108, 129, 25}),
+              AlertButtonFace(Wide(Utf8ToCp949(kUpdateAlertSkipText)), TAlertGlyph::GreenRunner),
               [this] { Run([this] { form_.BitBtn3Click(); }); }),
-      form_(platform, DownloadProgress, host_) {}
+      form_(platform, {DownloadProgress, host_}, updateURL) {}
 
 void TUpdateAlertWindow::OnCreated() {
   Run([this] { form_.FormCreate(); });
@@ -70,8 +70,8 @@ bool TUpdateAlertWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
   return TModalDialog::OnMessage(message, wParam, lParam, result);
 }
 
-int ShowUpdateAlert(TPlatform& platform, HWND owner) {
-  TUpdateAlertWindow window(platform);
+int ShowUpdateAlert(TPlatform& platform, const std::string& updateURL, HWND owner) {
+  TUpdateAlertWindow window(platform, updateURL);
   return window.ShowModal(owner);
 }
 

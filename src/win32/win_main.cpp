@@ -3,46 +3,22 @@
 
 #include "app/program_entry.h"
 #include "platform/platform.h"
-#include "platform/socket.h"
+#include "settings/sys_var.h"
 #include "win32/about_window.h"
 #include "win32/com_apartment.h"
 #include "win32/config_window.h"
 #include "win32/init_window.h"
 #include "win32/main_window.h"
 #include "win32/update_alert_window.h"
-#include "win32/url_moniker_transfer.h"
-#include "win32/win32_file_system.h"
-#include "win32/win32_message_box.h"
-#include "win32/win32_network_state.h"
-#include "win32/win32_open_file_dialog.h"
-#include "win32/win32_process_info.h"
-#include "win32/win32_program_launcher.h"
-#include "win32/win32_shell_folders.h"
-#include "win32/win32_shell_links.h"
-#include "win32/win32_temp_path.h"
-#include "win32/win32_url_opener.h"
-#include "win32/win32_version_resource.h"
+#include "win32/win32_platform.h"
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
   using namespace porvan;
   // One single-threaded apartment for the whole run: shell links and the download need COM.
   TComApartment com;
-  TWin32FileSystem files;
-  TWin32ProcessInfo process;
-  TWin32VersionResource version;
-  TWin32MessageBox messages;
-  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
-  TWin32NetworkState network;
-  TWin32ProgramLauncher launcher;
-  TWin32ShellFolders shellFolders;
-  TWin32ShellLinks shellLinks;
-  TWin32OpenFileDialog openDialog;
-  TWin32UrlOpener urls;
-  TUrlMonikerTransfer urlTransfer;
-  TWin32TempPath tempPath;
-  TPlatform platform{files,        process,    version,    messages, *sockets,    network, launcher,
-                     shellFolders, shellLinks, openDialog, urls,     urlTransfer, tempPath};
+  TWin32Platform seams;
+  TPlatform platform = seams.Platform();
 
   if (!CreateSysVar(platform)) {
     return 1;
@@ -55,8 +31,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
             {TDialogKind::Init, [&platform](HWND owner) { return ShowInit(platform, owner); }},
             {TDialogKind::Config, [&platform](HWND owner) { return ShowConfig(platform, owner); }},
             {TDialogKind::About, [&platform](HWND owner) { return ShowAbout(platform, owner); }},
-            {TDialogKind::UpdateAlert,
-             [&platform](HWND owner) { return ShowUpdateAlert(platform, owner); }}});
+            {TDialogKind::UpdateAlert, [&platform](HWND owner) {
+               return ShowUpdateAlert(platform, SysVar->UpdateURL, owner);
+             }}});
     if (mainWindow.Create()) {
       mainWindow.Show(showCommand);
       exitCode = RunMessageLoop();

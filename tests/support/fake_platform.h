@@ -17,6 +17,7 @@
 #include "support/fake_launch.h"
 #include "support/fake_shell.h"
 #include "support/fake_url_transfer.h"
+#include "support/system_seams.h"
 
 namespace porvan::testing {
 
@@ -72,7 +73,7 @@ struct TFakePlatform {
   FakeProcessInfo Process;
   FakeVersionResource Version;
   FakeMessageBox Messages;
-  std::unique_ptr<ISocketFactory> Sockets = CreateSystemSocketFactory();
+  std::unique_ptr<ISocketFactory> Sockets = std::make_unique<TSystemSocketFactory>();
   FakeNetworkState Network;
   FakeProgramLauncher Launcher;
   FakeShellFolders ShellFolders;

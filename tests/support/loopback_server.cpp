@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "support/system_seams.h"
+
 namespace porvan::testing {
 
 namespace {
@@ -43,7 +45,9 @@ std::string ReadRawRequest(ISocket& socket, std::chrono::milliseconds wait) {
 }
 
 TLoopbackServer::TLoopbackServer(std::vector<TServerTurn> turns, TLoopback address)
-    : turns_(std::move(turns)), address_(address), listener_(ListenOnLoopback(address)) {
+    : turns_(std::move(turns)),
+      address_(address),
+      listener_(TSystemSocketListener::OnLoopback(address)) {
   if (listener_) {
     thread_ = std::thread([this] { Serve(); });
   }

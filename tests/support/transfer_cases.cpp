@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "support/system_seams.h"
 #include "update/nx_url_down.h"
 
 namespace porvan::testing {
@@ -79,7 +80,7 @@ std::string DownloadThroughTheComponent(IUrlTransfer& transfer, const std::strin
                           {.Reply = "HTTP/1.1 200 OK\r\n\r\n", .Act = TServerAct::Answer},
                           {.Reply = OkReply("MZ installer"), .Act = TServerAct::Answer}});
   EXPECT_TRUE(server.Listening());
-  const std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  const std::unique_ptr<ISocketFactory> sockets = std::make_unique<TSystemSocketFactory>();
   TNxURLDownload download(*sockets, transfer);
   download.SaveDir = saveDir;
   download.SetURL(server.Url("/dl/get.php?id=7"));

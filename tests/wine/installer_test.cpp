@@ -6,6 +6,7 @@
 #include <string>
 
 #include "support/loopback_server.h"
+#include "support/request_bodies.h"
 #include "support/server_session.h"
 #include "win32/wide_text.h"
 #include "wine/wine_support.h"
@@ -13,13 +14,14 @@
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using testing::FileExists;
 using testing::HttpReply;
 using testing::ReadWholeFile;
 using testing::RunToEnd;
 
-const std::string kOpenRequest = "\r\n\r\nmode=open_request&protocol=FTP&query=example.com&";
-const std::string kCloseRequest = "\r\n\r\nmode=close_request&protocol=FTP&query=example.com&";
+const std::string kOpenRequest = "\r\n\r\n" + kOpenFtpBody;
+const std::string kCloseRequest = "\r\n\r\n" + kCloseFtpBody;
 
 std::wstring SetupPath() {
   return testing::TestExecutableFolder() + L"..\\PorvanSetup.exe";

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
-#include "settings/notice.h"
 #include "settings/sys_var.h"
+#include "support/request_bodies.h"
 #include "support/server_session.h"
 #include "win32/init_window.h"
 #include "win32/main_window.h"
@@ -19,11 +20,10 @@
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::TServerTurn;
 
-const std::string kOpenedFtp = "mode=open_request&protocol=FTP&query=example.com&";
-const std::string kVersionCheck = "mode=check_version&version=1.5.0.0";
 const TServerTurn kCurrentVersion{HttpReply("OK")};
 
 std::wstring Caption(const char* utf8) {
@@ -72,7 +72,7 @@ struct TShownMainWindow {
 
 TEST(MainWindowTest, IsMadeAsDesigned) {
   TShownMainWindow main({{HttpReply("198.51.100.4")}, kCurrentVersion});
-  HWND window = FindWindowW(L"TfmMain", Wide(ApplicationTitle()).c_str());
+  HWND window = FindWindowW(L"TfmMain", Wide(Utf8ToCp949(kApplicationTitle)).c_str());
   ASSERT_EQ(window, main.window.Handle());
   const TDpi dpi = DpiOfWindow(window);
   RECT client{};
@@ -137,7 +137,7 @@ TEST(MainWindowTest, IsMadeAsDesigned) {
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(clientIP, WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(font.lfUnderline, TRUE);
   EXPECT_EQ(font.lfWeight, FW_BOLD);
-  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{"mode=get_client_ip", kVersionCheck}));
+  EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kClientIPBody, kVersionBody}));
 }
 
 TEST(MainWindowTest, EveryLetterEntersTheDomainFieldInLowerCase) {
@@ -189,10 +189,8 @@ TEST(MainWindowTest, EnterAndTheButtonsOpenAccessAndTheCloseAsksFirst) {
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(main.session.Bodies(),
-            (std::vector<std::string>{"mode=get_client_ip", kVersionCheck, kOpenedFtp,
-                                      "mode=open_request&protocol=SSH&query=example.com&",
-                                      "mode=close_request&protocol=FTP&query=example.com&",
-                                      "mode=close_request&protocol=SSH&query=example.com&"}));
+            (std::vector<std::string>{kClientIPBody, kVersionBody, kOpenFtpBody, kOpenSshBody,
+                                      kCloseFtpBody, kCloseSshBody}));
   ASSERT_EQ(main.session.Fake.Messages.Shown.size(), 2u);
   EXPECT_EQ(main.session.Fake.Messages.Shown[1].Flags,
             static_cast<unsigned>(MB_YESNO | MB_ICONINFORMATION));
@@ -227,9 +225,8 @@ TEST(MainWindowTest, QuitFromAnotherProcessClosesOpenAccessWithoutAsking) {
   PostMessageW(window, 0x8083, 0, 0);
   EXPECT_EQ(porvan.WaitForExit(20000), 0u);
   ASSERT_EQ(server.Requests().size(), 4u);
-  EXPECT_NE(server.Requests()[2].find("\r\n\r\n" + kOpenedFtp), std::string::npos);
-  EXPECT_NE(server.Requests()[3].find("\r\n\r\nmode=close_request&protocol=FTP&query=example.com&"),
-            std::string::npos);
+  EXPECT_NE(server.Requests()[2].find("\r\n\r\n" + kOpenFtpBody), std::string::npos);
+  EXPECT_NE(server.Requests()[3].find("\r\n\r\n" + kCloseFtpBody), std::string::npos);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "common/notice.h"
 #include "platform/code_page.h"
-#include "settings/notice.h"
 #include "support/loopback_server.h"
 #include "support/server_session.h"
 #include "win32/wide_text.h"
@@ -36,7 +36,7 @@ TEST(PorvanExeTest, AFirstRunWritesTheProgramDefaults) {
   }
   wchar_t title[128] = {};
   GetWindowTextW(window, title, 128);
-  EXPECT_EQ(Narrow(title), ApplicationTitle());
+  EXPECT_EQ(Narrow(title), Utf8ToCp949(kApplicationTitle));
   EXPECT_EQ(testing::ReadWholeFile(copy.folder.Path() + L"Porvan.ini"),
             "[config]\r\n" + serverLine +
                 "FTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=.\\PuTTY\\putty.exe\r\n");
@@ -50,7 +50,7 @@ TEST(PorvanExeTest, AnUnwritableSettingsFileEndsTheProgramWithAnErrorBox) {
   ASSERT_TRUE(CreateDirectoryW((copy.folder.Path() + L"Porvan.ini").c_str(), nullptr));
   testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
   ASSERT_TRUE(porvan.Started());
-  HWND box = testing::WaitForWindow(L"#32770", Wide(ApplicationTitle()).c_str(), 20000);
+  HWND box = testing::WaitForWindow(L"#32770", Wide(Utf8ToCp949(kApplicationTitle)).c_str(), 20000);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(FindWindowW(L"TfmMain", nullptr), nullptr);  // no window before the error
   HWND text = GetDlgItem(box, 0xFFFF);                   // the box's static text

@@ -3,6 +3,8 @@
 
 #include "server/form_post_client.h"
 #include "support/exchange_cases.h"
+#include "win32/win32_socket_factory.h"
+#include "win32/win32_socket_listener.h"
 
 namespace porvan {
 namespace {
@@ -13,7 +15,7 @@ using testing::LoopbackExchangeCases;
 
 class WinsockExchangeTest : public ::testing::Test {
  protected:
-  std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
+  std::unique_ptr<ISocketFactory> sockets = std::make_unique<TWinsockSocketFactory>();
 };
 
 TEST_F(WinsockExchangeTest, SendsTheOpenRequestByteForByte) {
@@ -37,7 +39,7 @@ TEST_F(WinsockExchangeTest, JudgesEveryScriptedReplyOverIPv6) {
 }
 
 TEST_F(WinsockExchangeTest, ResolvesLocalhost) {
-  const auto listener = ListenOnLoopback(TLoopback::IPv4);
+  const auto listener = TWinsockSocketListener::OnLoopback(TLoopback::IPv4);
   ASSERT_TRUE(listener);
   const TConnectResult connected =
       sockets->Connect("localhost", std::to_string(listener->Port()), std::chrono::seconds(5));

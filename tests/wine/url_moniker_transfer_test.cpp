@@ -9,6 +9,7 @@
 #include "platform/url_transfer.h"
 #include "support/transfer_cases.h"
 #include "win32/wide_text.h"
+#include "win32/win32_url_transfer.h"
 #include "wine/wine_support.h"
 
 namespace porvan {
@@ -23,7 +24,7 @@ class UrlMonikerTransferTest : public ::testing::Test {
   // A Korean folder name: the CP949 path must reach the file system intact.
   testing::TTempFolder folder{Wide(Utf8ToCp949("내려받기"))};
   std::wstring target = folder.Path() + L"setup.exe";
-  std::unique_ptr<IUrlTransfer> transfer = CreateSystemUrlTransfer();
+  std::unique_ptr<IUrlTransfer> transfer = std::make_unique<TUrlMonikerTransfer>();
   TTransferLimits limits;
   TRecordingEvents events;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/loopback_server.h"
+#include "support/request_bodies.h"
 #include "support/server_session.h"
 #include "win32/wide_text.h"
 #include "wine/wine_support.h"
@@ -14,12 +15,11 @@
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using testing::HttpReply;
 
-const std::vector<std::string> kExpectedBodies = {
-    "mode=get_client_ip", "mode=check_version&version=1.5.0.0",
-    "mode=open_request&protocol=FTP&query=example.com&",
-    "mode=close_request&protocol=FTP&query=example.com&"};
+const std::vector<std::string> kExpectedBodies = {kClientIPBody, kVersionBody, kOpenFtpBody,
+                                                  kCloseFtpBody};
 
 std::string BodyOf(const std::string& request) {
   const std::size_t headEnd = request.find("\r\n\r\n");

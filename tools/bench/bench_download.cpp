@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/socket.h"
-#include "platform/url_transfer.h"
+#include "posix/posix_socket_factory.h"
+#include "posix/posix_url_transfer.h"
 #include "update/nx_url_down.h"
 
 int main(int argc, char** argv) {
@@ -14,9 +14,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: bench_download URL SAVE_DIR\n");
     return 2;
   }
-  const std::unique_ptr<ISocketFactory> sockets = CreateSystemSocketFactory();
-  const std::unique_ptr<IUrlTransfer> transfer = CreateSystemUrlTransfer();
-  TNxURLDownload download(*sockets, *transfer);
+  TPosixSocketFactory sockets;
+  TCurlUrlTransfer transfer;
+  TNxURLDownload download(sockets, transfer);
   download.SetURL(argv[1]);
   download.SaveDir = argv[2];
   const auto start = std::chrono::steady_clock::now();

@@ -8,15 +8,8 @@ PROGRAM=$1
 ROUNDS=${BENCH_DOWNLOAD_ROUNDS:-5}
 SIZE_MB=${BENCH_SIZE_MB:-200}
 
-WORK=$(mktemp -d)
-SERVER_PID=
-cleanup() {
-  if [ -n "$SERVER_PID" ]; then
-    kill "$SERVER_PID" 2>/dev/null || true
-  fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+# shellcheck source=tools/bench/work_dir.sh
+source "$HERE/work_dir.sh"
 head -c "$((SIZE_MB * 1024 * 1024))" /dev/urandom >"$WORK/setup.bin"
 mkfifo "$WORK/port"
 python3 "$HERE/serve_file.py" "$WORK/setup.bin" >"$WORK/port" &

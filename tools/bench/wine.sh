@@ -10,15 +10,8 @@ WIN_BUILD=${WIN_BUILD:?the folder of the Windows build}
 RUNS=${BENCH_STARTUP_RUNS:-15}
 IDLE_SECONDS=${BENCH_IDLE_SECONDS:-60}
 
-WORK=$(mktemp -d)
-SERVER_PID=
-cleanup() {
-  if [ -n "$SERVER_PID" ]; then
-    kill "$SERVER_PID" 2>/dev/null || true
-  fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
+# shellcheck source=tools/bench/work_dir.sh
+source "$HERE/work_dir.sh"
 cp "$WIN_BUILD/Porvan.exe" "$WIN_BUILD/minimal_window.exe" "$WIN_BUILD/porvan_measure.exe" \
   "$WIN_BUILD/porvan_control.exe" "$WORK/"
 

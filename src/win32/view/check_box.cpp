@@ -6,11 +6,7 @@
 namespace porvan {
 
 TCheckBox::TCheckBox(TWindow& window, TControlSpec options)
-    : TControl(window, [&] {
-        options.ClassName = L"BUTTON";
-        options.Style |= BS_AUTOCHECKBOX | WS_TABSTOP;
-        return std::move(options);
-      }()) {}
+    : TControl(window, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, std::move(options)) {}
 
 bool TCheckBox::Checked() {
   return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;

@@ -8,8 +8,10 @@
 
 namespace porvan {
 
-TControl::TControl(TWindow& window, TControlSpec options)
-    : window_(window), spec_(std::move(options)) {
+TControl::TControl(TWindow& window, const wchar_t* className, DWORD classStyle,
+                   TControlSpec options)
+    : window_(window), className_(className), spec_(std::move(options)) {
+  spec_.Style |= classStyle;
   window_.Attach(*this);
 }
 
@@ -23,7 +25,7 @@ TControl::~TControl() {
 void TControl::Create(HWND parent, int id, TDpi dpi, HFONT windowFont) {
   const RECT place = ScaledRect(spec_.Place, dpi);
   const DWORD style = WS_CHILD | (spec_.Visible ? WS_VISIBLE : 0) | spec_.Style;
-  handle_ = CreateWindowExW(0, spec_.ClassName, Wide(spec_.Caption).c_str(), style, place.left,
+  handle_ = CreateWindowExW(0, className_, Wide(spec_.Caption).c_str(), style, place.left,
                             place.top, place.right - place.left, place.bottom - place.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);

@@ -14,9 +14,8 @@ namespace porvan {
 class TWindow;
 
 struct TControlSpec {
-  const wchar_t* ClassName = L"STATIC";
   std::string Caption;  // CP949; the window text, also of controls that paint their own text
-  DWORD Style = 0;      // WS_CHILD and WS_VISIBLE are added by the framework
+  DWORD Style = 0;      // WS_CHILD, WS_VISIBLE and the control class's own style are added
   TPlace Place;         // at 96 DPI
   bool Visible = true;
   const TFontSpec* Font = nullptr;  // null: the window's font
@@ -26,7 +25,8 @@ struct TControlSpec {
 // the order they were declared, which is also the tab order.
 class TControl {
  public:
-  TControl(TWindow& window, TControlSpec options);
+  // `className` and `classStyle` are the kind of control ("EDIT" and its ES_ styles ...).
+  TControl(TWindow& window, const wchar_t* className, DWORD classStyle, TControlSpec options);
   virtual ~TControl();
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
@@ -62,6 +62,7 @@ class TControl {
                                        UINT_PTR id, DWORD_PTR self);
 
   TWindow& window_;
+  const wchar_t* className_;
   TControlSpec spec_;
   HWND handle_ = nullptr;
   TDpi dpi_;

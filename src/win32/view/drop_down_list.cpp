@@ -7,12 +7,7 @@ namespace porvan {
 
 TDropDownList::TDropDownList(TWindow& window, TControlSpec options, std::vector<std::string> items,
                              int selected)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"COMBOBOX";
-                 options.Style |= CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-                 return std::move(options);
-               }()),
+    : TControl(window, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, std::move(options)),
       items_(std::move(items)),
       selected_(selected) {}
 

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "win32/wide_text.h"
 
@@ -22,39 +21,18 @@ std::wstring Lowered(std::wstring text) {
 
 TEditBox::TEditBox(TWindow& window, TControlSpec options, TEditLook look,
                    std::function<bool(int key)> onKeyDown)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"EDIT";
-                 options.Style |= WS_TABSTOP | ES_AUTOHSCROLL | (look.LowerCase ? ES_LOWERCASE : 0);
-                 return std::move(options);
-               }()),
+    : TEditControl(window, std::move(options),
+                   WS_TABSTOP | ES_AUTOHSCROLL | (look.LowerCase ? ES_LOWERCASE : 0),
+                   look.Background),
       look_(look),
-      onKeyDown_(std::move(onKeyDown)),
-      background_(CreateSolidBrush(look.Background)) {}
-
-std::string TEditBox::Text() {
-  const int length = GetWindowTextLengthW(Handle());
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-  const int got = GetWindowTextW(Handle(), buffer.data(), length + 1);
-  return Narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(got)));
-}
+      onKeyDown_(std::move(onKeyDown)) {}
 
 void TEditBox::SetText(const std::string& text) {
-  const std::wstring wide = look_.LowerCase ? Lowered(Wide(text)) : Wide(text);
-  SetWindowTextW(Handle(), wide.c_str());
-}
-
-void TEditBox::SetReadOnly(bool readOnly) {
-  SendMessageW(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
-}
-
-void TEditBox::SetFocus() {
-  ::SetFocus(Handle());
-}
-
-HBRUSH TEditBox::OnColor(HDC dc) {
-  SetBkColor(dc, look_.Background);
-  return background_.get();
+  if (!look_.LowerCase) {
+    TEditControl::SetText(text);
+    return;
+  }
+  SetWindowTextW(Handle(), Lowered(Wide(text)).c_str());
 }
 
 int TEditBox::TextHeight() const {
@@ -80,7 +58,7 @@ void TEditBox::PaintFrame() {
   OffsetRect(&window, -window.left, -window.top);
   TWindowDC dc(Handle(), true);
   ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
-  FillRect(dc.get(), &window, background_.get());
+  FillRect(dc.get(), &window, Background());
   TBrushObject frame(CreateSolidBrush(hover_.Hot() ? look_.HotFrame : look_.Frame));
   FrameRect(dc.get(), &window, frame.get());
 }

@@ -4,8 +4,7 @@
 
 #include <functional>
 
-#include "platform/controls.h"
-#include "win32/view/control.h"
+#include "win32/view/edit_control.h"
 
 namespace porvan {
 
@@ -16,19 +15,15 @@ struct TEditLook {
   bool LowerCase = false;
 };
 
-class TEditBox : public TControl, public IEditBox {
+class TEditBox : public TEditControl {
  public:
   // `onKeyDown` gets the virtual key of each key pressed; true when it took the key, which the
   // edit box then does not act on.
   TEditBox(TWindow& window, TControlSpec options, TEditLook look,
            std::function<bool(int key)> onKeyDown);
 
-  std::string Text() override;
+  // A box for lower case shows the text in lower case, as typing would have given it.
   void SetText(const std::string& text) override;
-  void SetReadOnly(bool readOnly) override;
-  void SetFocus() override;
-
-  HBRUSH OnColor(HDC dc) override;
 
  protected:
   bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -40,7 +35,6 @@ class TEditBox : public TControl, public IEditBox {
 
   TEditLook look_;
   std::function<bool(int key)> onKeyDown_;
-  TBrushObject background_;
   THoverTracker hover_;
 };
 

@@ -19,13 +19,7 @@ void DrawEdgeLine(HDC dc, POINT from, POINT via, POINT to, COLORREF color) {
 }  // namespace
 
 TFramedLabel::TFramedLabel(TWindow& window, TControlSpec options, TFrameColors colors)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"STATIC";
-                 options.Style |= SS_OWNERDRAW;
-                 return std::move(options);
-               }()),
-      colors_(colors) {}
+    : TControl(window, L"STATIC", SS_OWNERDRAW, std::move(options)), colors_(colors) {}
 
 void TFramedLabel::SetText(const std::string& text) {
   SetWindowTextW(Handle(), Wide(text).c_str());

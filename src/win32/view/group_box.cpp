@@ -6,13 +6,7 @@
 namespace porvan {
 
 TGroupBox::TGroupBox(TWindow& window, TControlSpec options)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"BUTTON";
-                 options.Style |= BS_GROUPBOX;
-                 return options;
-               }()),
-      place_(options.Place) {}
+    : TControl(window, L"BUTTON", BS_GROUPBOX, options), place_(options.Place) {}
 
 HBRUSH TGroupBox::OnColor(HDC dc) {
   SetBkColor(dc, Window().Background());

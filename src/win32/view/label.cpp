@@ -7,12 +7,7 @@
 namespace porvan {
 
 TLabel::TLabel(TWindow& window, TControlSpec options, COLORREF textColor)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"STATIC";
-                 options.Style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-                 return std::move(options);
-               }()),
+    : TControl(window, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, std::move(options)),
       textColor_(textColor) {}
 
 void TLabel::SetText(const std::string& text) {

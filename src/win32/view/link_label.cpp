@@ -6,12 +6,7 @@
 namespace porvan {
 
 TLinkLabel::TLinkLabel(TWindow& window, TControlSpec options, std::function<void()> onClick)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"STATIC";
-                 options.Style |= SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
-                 return std::move(options);
-               }()),
+    : TControl(window, L"STATIC", SS_NOTIFY | SS_NOPREFIX | SS_LEFTNOWORDWRAP, std::move(options)),
       onClick_(std::move(onClick)),
       color_(GetSysColor(COLOR_HIGHLIGHT)) {}
 

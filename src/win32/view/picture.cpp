@@ -7,13 +7,7 @@
 namespace porvan {
 
 TPicture::TPicture(TWindow& window, TControlSpec options, TPainter painter)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"STATIC";
-                 options.Style |= SS_OWNERDRAW;
-                 return std::move(options);
-               }()),
-      painter_(std::move(painter)) {}
+    : TControl(window, L"STATIC", SS_OWNERDRAW, std::move(options)), painter_(std::move(painter)) {}
 
 void TPicture::OnDraw(const DRAWITEMSTRUCT& item) {
   PaintBuffered(item.hDC, item.rcItem, Window().BackgroundBrush(),

@@ -8,12 +8,7 @@ namespace porvan {
 
 TPictureButton::TPictureButton(TWindow& window, TControlSpec options, TFacePainter painter,
                                std::function<void()> onClick)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"BUTTON";
-                 options.Style |= BS_OWNERDRAW | WS_TABSTOP;
-                 return std::move(options);
-               }()),
+    : TControl(window, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, std::move(options)),
       painter_(std::move(painter)),
       onClick_(std::move(onClick)) {}
 

@@ -31,11 +31,7 @@ void DrawClippedText(HDC dc, const std::wstring& text, const RECT& whole, const 
 }  // namespace
 
 TProgressBar::TProgressBar(TWindow& window, TControlSpec options)
-    : TControl(window, [&] {
-        options.ClassName = L"STATIC";
-        options.Style |= SS_OWNERDRAW;
-        return std::move(options);
-      }()) {}
+    : TControl(window, L"STATIC", SS_OWNERDRAW, std::move(options)) {}
 
 void TProgressBar::SetProgress(int position, int max) {
   max_ = std::max(max, 1);

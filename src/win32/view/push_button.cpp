@@ -4,12 +4,7 @@
 namespace porvan {
 
 TPushButton::TPushButton(TWindow& window, TControlSpec options, std::function<void()> onClick)
-    : TControl(window,
-               [&] {
-                 options.ClassName = L"BUTTON";
-                 options.Style |= BS_PUSHBUTTON | WS_TABSTOP;
-                 return std::move(options);
-               }()),
+    : TControl(window, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, std::move(options)),
       onClick_(std::move(onClick)) {}
 
 void TPushButton::OnCommand(WORD code) {

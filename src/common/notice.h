@@ -7,8 +7,8 @@ namespace porvan {
 
 class IMessageBox;
 
-// "Porvan 접근통제 시스템", CP949: the application title and the caption of every box.
-const std::string& ApplicationTitle();
+// The application title and the caption of every box, UTF-8.
+inline constexpr const char* kApplicationTitle = "Porvan 접근통제 시스템";
 
 // The plain notice: the text, one OK button, no icon, the application title as caption.
 void ShowNotice(IMessageBox& messages, const std::string& text);

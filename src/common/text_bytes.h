@@ -1,4 +1,4 @@
-// Byte rules shared by the exchange: blanks (codes 0-32), trimming, case-blind ASCII comparison.
+// Byte rules every subsystem shares: blanks (codes 0-32), trimming, case-blind ASCII comparison.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +12,22 @@ inline bool IsBlank(char c) {
   return static_cast<unsigned char>(c) <= 32;
 }
 
+// Removes the bytes that `isTrimmed` accepts from both ends.
+template <class TPredicate>
+std::string_view TrimIf(std::string_view text, TPredicate isTrimmed) {
+  while (!text.empty() && isTrimmed(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && isTrimmed(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
 // Removes bytes 0-32 from both ends.
-std::string_view TrimBlanks(std::string_view text);
+inline std::string_view TrimBlanks(std::string_view text) {
+  return TrimIf(text, IsBlank);
+}
 
 // ASCII letters compared without case; other bytes as they are.
 bool EqualsNoCase(std::string_view a, std::string_view b);

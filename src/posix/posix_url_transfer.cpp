@@ -1,5 +1,5 @@
 // The transfer seam on POSIX systems: libcurl fetches and probes.
-#include "posix/curl_url_transfer.h"
+#include "posix/posix_url_transfer.h"
 
 #include <curl/curl.h>
 
@@ -171,10 +171,6 @@ TSecureProbeReply TCurlUrlTransfer::ProbeSecure(const std::string& url, const st
     reply.Location = location->value;
   }
   return reply;
-}
-
-std::unique_ptr<IUrlTransfer> CreateSystemUrlTransfer() {
-  return std::make_unique<TCurlUrlTransfer>();
 }
 
 }  // namespace porvan

@@ -1,5 +1,5 @@
 // The version-resource seam where executables carry none: the table generated at build time.
-#include "posix/built_in_version_resource.h"
+#include "posix/posix_version_resource.h"
 
 #include "version_strings.h"
 

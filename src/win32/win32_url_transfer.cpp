@@ -1,5 +1,5 @@
 // The transfer seam on Windows: URL Moniker fetches, WinINet probes https.
-#include "win32/url_moniker_transfer.h"
+#include "win32/win32_url_transfer.h"
 
 #include <urlmon.h>
 #include <windows.h>
@@ -35,10 +35,6 @@ TSecureProbeReply TUrlMonikerTransfer::ProbeSecure(const std::string& url,
                                                    const std::string& referer,
                                                    const TTransferLimits& limits) {
   return ProbeWithWinInet(url, referer, limits);
-}
-
-std::unique_ptr<IUrlTransfer> CreateSystemUrlTransfer() {
-  return std::make_unique<TUrlMonikerTransfer>();
 }
 
 }  // namespace porvan

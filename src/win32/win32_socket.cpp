@@ -1,5 +1,5 @@
 // Winsock primitives: library start-up, handle ownership, bounded waits, send and receive.
-#include "win32/winsock_socket.h"
+#include "win32/win32_socket.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,5 +1,5 @@
-// Byte rules shared by the exchange: blanks (codes 0-32), trimming, case-blind ASCII comparison.
-#include "server/text_bytes.h"
+// Byte rules every subsystem shares: blanks (codes 0-32), trimming, case-blind ASCII comparison.
+#include "common/text_bytes.h"
 
 #include <algorithm>
 #include <limits>
@@ -13,16 +13,6 @@ char ToLower(char c) {
 }
 
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && IsBlank(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),

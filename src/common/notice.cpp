@@ -1,22 +1,17 @@
 // The program's title and its two standard boxes.
-#include "settings/notice.h"
+#include "common/notice.h"
 
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 
 namespace porvan {
 
-const std::string& ApplicationTitle() {
-  static const std::string title = Utf8ToCp949("Porvan 접근통제 시스템");
-  return title;
-}
-
 void ShowNotice(IMessageBox& messages, const std::string& text) {
-  messages.Show(text, ApplicationTitle(), mb::kOk);
+  messages.Show(text, Utf8ToCp949(kApplicationTitle), mb::kOk);
 }
 
 void ShowErrorReport(IMessageBox& messages, const std::string& text) {
-  messages.Show(text, ApplicationTitle(), mb::kOk | mb::kIconError);
+  messages.Show(text, Utf8ToCp949(kApplicationTitle), mb::kOk | mb::kIconError);
 }
 
 }  // namespace porvan
