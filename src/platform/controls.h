@@ -5,6 +5,9 @@
 
 namespace porvan {
 
+// The virtual-key codes of the keys form logic acts on.
+inline constexpr int kEscapeKey = 27;
+
 // Texts are CP949. Each interface holds only what the system's form logic does with the
 // control; the views keep everything else (place, font, colour) to themselves.
 

@@ -52,6 +52,14 @@ void TfmConfig::btnCancelClick() {
   Window.SetModalResult(kModalResultCancel);
 }
 
+bool TfmConfig::FormKeyDown(int key) {
+  if (key != kEscapeKey) {
+    return false;
+  }
+  btnCancelClick();
+  return true;
+}
+
 bool TfmConfig::IsValidDomain(const std::string& domain) {
   TRemoteServerCon server(platform_);
   if (!server.IsValidDomain(domain)) {

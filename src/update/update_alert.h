@@ -40,6 +40,8 @@ class TfmUpdateAlert {
   void BitBtn2Click();
   void BitBtn3Click();
   void WMAppQuit();
+  // True when the key closed the alert (Escape, as "프로그램 종료"); every other key is left alone.
+  bool FormKeyDown(int key);
 
   // The platform's temporary folder, asked once; empty when the platform cannot say or its
   // path does not fit the buffer.
