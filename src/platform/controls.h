@@ -54,6 +54,9 @@ class ITrayIcon {
 // for the main window both end the program). The values are the system's own.
 enum class TCloseAction { None = 0, Hide = 1, Free = 2 };
 
+// The state a window is shown in; the launcher of the program asks for one at its start.
+enum class TWindowState { Hidden, Normal, Minimized, Maximized };
+
 // The modal windows a form can open. Each gives an integer modal result; 0 means "none".
 enum class TDialogKind { Init, UpdateAlert, Config, About };
 

@@ -58,10 +58,12 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
             {TDialogKind::UpdateAlert,
              [&platform](HWND owner) { return ShowUpdateAlert(platform, owner); }}});
     if (mainWindow.Create()) {
+      messages.SetMainWindow(mainWindow.Handle());
       mainWindow.Show(showCommand);
       exitCode = RunMessageLoop();
     }
   }
+  messages.SetMainWindow(nullptr);
   DestroySysVar();
   return exitCode;
 }
