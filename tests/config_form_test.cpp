@@ -260,6 +260,20 @@ TEST_F(ConfigFormTest, CancelStoresNothing) {
   EXPECT_EQ(SysVar->FTPPath, ".\\FileZilla\\filezilla.exe");
 }
 
+TEST_F(ConfigFormTest, EscapeCancelsAndOtherKeysAreLeftAlone) {
+  form.FormActivate();
+  const int writes = fake.Files.Writes;
+  ftpPath.Value = "D:\\other.exe";
+  for (const int key : {13, 32, 65, 28}) {
+    SCOPED_TRACE(key);
+    EXPECT_FALSE(form.FormKeyDown(key));
+  }
+  EXPECT_TRUE(window.Results.empty());
+  EXPECT_TRUE(form.FormKeyDown(27));
+  EXPECT_EQ(window.Results, std::vector<int>{kModalResultCancel});
+  EXPECT_EQ(fake.Files.Writes, writes);
+}
+
 TEST_F(ConfigFormTest, AnUnwritableSettingsFileKeepsTheDialogOpen) {
   form.FormActivate();
   fake.Files.FailWrites = true;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/handler_guard.h"
 #include "app/tray_hint.h"
 #include "common/notice.h"
 #include "platform/code_page.h"
@@ -288,6 +289,36 @@ TEST(fmMainTest, ClosingAsksOnlyWhenAccessIsOpenAndClosesFtpFirst) {
   }
 }
 
+TEST(fmMainTest, AConnectionThatCouldNotBeMadeIsReportedAgainOnEachPress) {
+  const std::string settingsWithoutServer =
+      "[config]\r\nFTPPath=" + kFtpProgram + "\r\nSSHPath=" + kSshProgram + "\r\n";
+  for (const TPress press : {TPress::Ftp, TPress::Ssh, TPress::Enter}) {
+    SCOPED_TRACE(static_cast<int>(press));
+    testing::TMainForm main({});
+    // The settings name no server and cannot be written, so FormCreate fails as the window
+    // is made.
+    testing::TFakePlatform& fake = main.session.Fake;
+    fake.Files.Files[fake.SettingsPath()] = settingsWithoutServer;
+    fake.Files.FailWrites = true;
+    SysVar->ServerURL.clear();
+    main.form.RemoteServer.reset();
+    EXPECT_FALSE(RunHandler(fake.Messages, [&] { main.form.FormCreate(); }));
+    ASSERT_EQ(main.form.RemoteServer, nullptr);
+
+    main.fUrl.Value = "example.com";
+    EXPECT_FALSE(RunHandler(fake.Messages, [&] { Press(main.form, press); }));
+    ASSERT_EQ(fake.Messages.Shown.size(), 2u);
+    const std::string report = "Unable to write to " + fake.SettingsPath();
+    for (const testing::TShownBox& box : fake.Messages.Shown) {
+      EXPECT_EQ(box.Text, report);
+      EXPECT_EQ(box.Flags, mb::kOk | mb::kIconError);
+    }
+    EXPECT_EQ(SysVar->IsFTPOpen + SysVar->IsSSHOpen, 0);
+    EXPECT_FALSE(main.fUrl.ReadOnly);
+    EXPECT_TRUE(fake.Launcher.Opened.empty());
+  }
+}
+
 TEST(fmMainTest, QuitFromTheTrayRestoresTheWindowThenClosesWithoutAsking) {
   testing::TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:closed")}});
   main.fUrl.Value = "example.com";
@@ -302,6 +333,23 @@ TEST(fmMainTest, QuitFromTheTrayRestoresTheWindowThenClosesWithoutAsking) {
   EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kOpenFtpBody, kCloseFtpBody}));
   EXPECT_EQ(main.closeAction, TCloseAction::Free);
   EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
+}
+
+TEST(fmMainTest, EveryStartLeavesAReachableWindowThatIsNeverMaximised) {
+  struct {
+    const char* name;
+    TWindowState requested;
+    TWindowState start;
+  } const cases[] = {
+      {"hidden: in the tray", TWindowState::Hidden, TWindowState::Minimized},
+      {"minimised: in the tray", TWindowState::Minimized, TWindowState::Minimized},
+      {"maximised: normal", TWindowState::Maximized, TWindowState::Normal},
+      {"normal", TWindowState::Normal, TWindowState::Normal},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(TfmMain::StartState(c.requested), c.start);
+  }
 }
 
 TEST(fmMainTest, TheTrayDoubleClickRestoresOnlyAMinimisedProgram) {

@@ -247,6 +247,45 @@ TEST(StartUpSequenceTest, AWindowEndedDuringTheSplashStopsTheSequence) {
   EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
 }
 
+TEST(StartUpSequenceTest, AWindowEndedWhileMessagesAreHandledStopsTheSequence) {
+  // WM_APP_QUIT handled in one of the sequence's own pumps: nothing may follow, not even the
+  // offline notice the shortcut's open would meet.
+  struct {
+    const char* name;
+    int endingPump;  // 1: before the splash, 2: after minimising for the shortcut
+    std::vector<std::string> calls;
+    std::vector<std::string> bodies;
+  } const cases[] = {
+      {"before the splash", 1, {"ProcessMessages", "Close"}, {}},
+      {"after minimising",
+       2,
+       {"ProcessMessages", "ShowDialog 0", "Minimize", "ProcessMessages", "Restore", "Close"},
+       {kAskVersion}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TMainForm main({{HttpReply("OK")}});
+    main.session.Fake.Network.Offline = true;
+    SysVar->ShortcutDomain = "example.com";
+    SysVar->ShortcutClientType = "FTP";
+    SysVar->StartMinimized = true;
+    main.window.DialogResults[TDialogKind::Init] = kInitOffline;
+    int pumps = 0;
+    main.window.OnProcessMessages = [&] {
+      if (++pumps == c.endingPump) {
+        main.form.WMAppQuit();
+        main.form.FormDestroy();  // nothing was open, so the window went
+      }
+    };
+    main.window.Calls.clear();
+    main.form.WMAppStartup();
+    EXPECT_EQ(main.window.Calls, c.calls);
+    EXPECT_EQ(main.session.Bodies(), c.bodies);
+    EXPECT_EQ(main.fUrl.Value, "");
+    EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
+  }
+}
+
 TEST(StartUpSequenceTest, ASessionEndClosesOpenAccessWithoutAQuestion) {
   testing::TMainForm main(
       {{HttpReply("SUCCESS:Access_opened:a:b")}, {HttpReply("SUCCESS:Access_closed:a:b")}});

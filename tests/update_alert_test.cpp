@@ -94,6 +94,16 @@ TEST_F(UpdateAlertTest, EachWayOutGivesItsModalResult) {
   EXPECT_EQ(dialog.Results, (std::vector<int>{1, 3, 3}));
 }
 
+TEST_F(UpdateAlertTest, EscapeIsTheQuitButtonAndOtherKeysAreLeftAlone) {
+  for (const int key : {13, 32, 65, 28}) {
+    SCOPED_TRACE(key);
+    EXPECT_FALSE(alert.FormKeyDown(key));
+  }
+  EXPECT_TRUE(dialog.Results.empty());
+  EXPECT_TRUE(alert.FormKeyDown(27));
+  EXPECT_EQ(dialog.Results, std::vector<int>{kUpdateAlertQuit});
+}
+
 TEST_F(UpdateAlertTest, RunDownloadsIntoTheTempFolderShowsProgressAndStartsTheInstaller) {
   fake.UrlTransfer.Script = {{.Begins = true,
                               .Progress = {{0, 0}, {1'234'567, 2'469'134}, {99, 0}},

@@ -91,6 +91,24 @@ TEST_F(NxURLDownloadTest, FollowsEachKindOfLocationToTheFinalUrl) {
   EXPECT_EQ(events, (std::vector<std::string>{"start " + otherUrl, "stop "}));
 }
 
+TEST_F(NxURLDownloadTest, AnHttpsLocationLeadsToTheSecureProbeInAnyCase) {
+  for (const std::string location :
+       {"https://localhost:9/pub/s.exe", "HTTPS://localhost:9/pub/s.exe"}) {
+    SCOPED_TRACE(location);
+    transfer.Downloads.clear();
+    transfer.Probes.clear();
+    TLoopbackServer server({Redirect(location)});
+    ASSERT_TRUE(server.Listening());
+    download.SetURL(server.Url("/dl/setup.exe"));
+    EXPECT_TRUE(download.Download());
+    ASSERT_EQ(transfer.Probes.size(), 1u);
+    EXPECT_EQ(transfer.Probes[0].Url, location);
+    ASSERT_EQ(transfer.Downloads.size(), 1u);
+    EXPECT_EQ(transfer.Downloads[0].Url, location);
+    EXPECT_EQ(download.LocalFileName(), "C:\\Temp\\s.exe");
+  }
+}
+
 TEST_F(NxURLDownloadTest, AReplyTakesOneRoad) {
   struct {
     const char* name;

@@ -103,7 +103,7 @@ TEST(UrlTextTest, LocalPathIsTheFolderABackslashAndTheName) {
   }
 }
 
-TEST(UrlTextTest, RedirectTargetIsAbsoluteOnlyForHttp) {
+TEST(UrlTextTest, RedirectTargetIsAbsoluteOnlyForHttpAndHttps) {
   struct {
     const char* location;
     const char* target;
@@ -112,7 +112,11 @@ TEST(UrlTextTest, RedirectTargetIsAbsoluteOnlyForHttp) {
       {.location = "s2.exe", .target = "http://host/dl/s2.exe"},
       {.location = "HTTP://Other/x.exe", .target = "HTTP://Other/x.exe"},
       {.location = "http://other/y.exe", .target = "http://other/y.exe"},
-      {.location = "https://other/x.exe", .target = "http://host/dl/https://other/x.exe"},
+      {.location = "https://other/x.exe", .target = "https://other/x.exe"},
+      {.location = "HTTPS://Other/x.exe", .target = "HTTPS://Other/x.exe"},
+      {.location = "hTtPs://other/z.exe", .target = "hTtPs://other/z.exe"},
+      {.location = "https:/x", .target = "http://host/dl/https:/x"},
+      {.location = "httpsx://other/x", .target = "http://host/dl/httpsx://other/x"},
       {.location = "//cdn/x.exe", .target = "http://host/dl//cdn/x.exe"},
       {.location = "http:/x", .target = "http://host/dl/http:/x"},
   };

@@ -64,6 +64,18 @@ void TfmMain::FormShow() {
   Window.PostStartup();
 }
 
+TWindowState TfmMain::StartState(TWindowState requested) {
+  switch (requested) {
+    case TWindowState::Hidden:
+    case TWindowState::Minimized:
+      return TWindowState::Minimized;
+    case TWindowState::Normal:
+    case TWindowState::Maximized:
+      break;
+  }
+  return TWindowState::Normal;
+}
+
 void TfmMain::FormActivate() {
   fUrl.SetFocus();
   TrayIcon.SetImageIndex(kClosedImage);
@@ -143,9 +155,13 @@ void TfmMain::WMAppStartup() {
     return;
   }
   startupRan_ = true;
+  // Each step that runs the message loop (the pumps, the modal dialogs) may end the window
+  // with a WM_APP_QUIT or a close; the sequence stops there.
   Window.ProcessMessages();
+  if (destroyed_) {
+    return;
+  }
   const int connection = Window.ShowDialog(TDialogKind::Init);
-  // A modal dialog runs the message loop: a WM_APP_QUIT or a close may have ended the window.
   if (destroyed_) {
     return;
   }
@@ -167,6 +183,9 @@ void TfmMain::WMAppStartup() {
   if (SysVar->StartMinimized) {
     Window.Minimize();
     Window.ProcessMessages();
+    if (destroyed_) {
+      return;
+    }
   }
   fUrl.SetText(SysVar->ShortcutDomain);
   if (SysVar->ShortcutClientType == "FTP") {
@@ -206,7 +225,7 @@ bool TfmMain::OpenAccess(const TProtocol& protocol) {
     return false;
   }
   // The server is given the field as it stands: blanks around the domain are the user's.
-  if (!((*RemoteServer).*protocol.OpenRequest)(domain)) {
+  if (!(Server().*protocol.OpenRequest)(domain)) {
     return false;
   }
   SysVar->ConnectedDomain = domain;
@@ -227,11 +246,20 @@ void TfmMain::SendCloseRequests() {
   // Only the domain field at closing time says what was opened; results change nothing now.
   const std::string domain = fUrl.Text();
   if (SysVar->IsFTPOpen == 1) {
-    RemoteServer->CloseFTP(domain);
+    Server().CloseFTP(domain);
   }
   if (SysVar->IsSSHOpen == 1) {
-    RemoteServer->CloseSSH(domain);
+    Server().CloseSSH(domain);
   }
+}
+
+TRemoteServerCon& TfmMain::Server() {
+  // FormCreate fails when the server URL is missing and the settings file cannot be written;
+  // making the connection again shows that error again instead of reaching a missing one.
+  if (RemoteServer == nullptr) {
+    RemoteServer = std::make_unique<TRemoteServerCon>(platform_);
+  }
+  return *RemoteServer;
 }
 
 }  // namespace porvan

@@ -32,6 +32,10 @@ class TfmMain : public TfmMainControls {
   void FormCreate();
   void FormDestroy();
   void FormShow();
+  // The state the window starts in when the launcher asks for `requested` (a shortcut set to run
+  // minimised, say): hidden or minimised starts go into the tray, as the program's own minimise
+  // does, so the program can always be reached; the fixed-size window is never maximised.
+  static TWindowState StartState(TWindowState requested);
   void FormActivate();
   // True when the key was taken (Enter), so the edit box must not act on it as well.
   bool fUrlKeyDown(int key);
@@ -72,6 +76,8 @@ class TfmMain : public TfmMainControls {
   bool OpenAccess(const TProtocol& protocol);
   void SetState(const TProtocol& protocol, bool open);
   void SendCloseRequests();
+  // RemoteServer, made anew when FormCreate could not make it; the error then escapes again.
+  TRemoteServerCon& Server();
 
   TPlatform& platform_;
   bool startupRan_ = false;

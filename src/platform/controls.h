@@ -5,6 +5,9 @@
 
 namespace porvan {
 
+// The virtual-key codes of the keys form logic acts on.
+inline constexpr int kEscapeKey = 27;
+
 // Texts are CP949. Each interface holds only what the system's form logic does with the
 // control; the views keep everything else (place, font, colour) to themselves.
 
@@ -50,6 +53,9 @@ class ITrayIcon {
 // What a close handler may do with a close: cancel it, or let the window go (hide or free, which
 // for the main window both end the program). The values are the system's own.
 enum class TCloseAction { None = 0, Hide = 1, Free = 2 };
+
+// The state a window is shown in; the launcher of the program asks for one at its start.
+enum class TWindowState { Hidden, Normal, Minimized, Maximized };
 
 // The modal windows a form can open. Each gives an integer modal result; 0 means "none".
 enum class TDialogKind { Init, UpdateAlert, Config, About };

@@ -12,8 +12,6 @@ namespace porvan {
 
 namespace {
 
-constexpr int kEscapeKey = 27;
-
 // The file may end its lines with CR LF, CR or LF; a multi-line edit box breaks only at CR LF.
 std::string WithCrLfLineBreaks(const std::string& text) {
   std::string result;

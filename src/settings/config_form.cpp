@@ -60,6 +60,14 @@ void TfmConfig::btnCancelClick() {
   Window.SetModalResult(kModalResultCancel);
 }
 
+bool TfmConfig::FormKeyDown(int key) {
+  if (key != kEscapeKey) {
+    return false;
+  }
+  btnCancelClick();
+  return true;
+}
+
 bool TfmConfig::IsValidDomain(const std::string& domain) {
   TRemoteServerCon server(platform_.Sockets, platform_.Messages, SysVar->GetServerURL());
   if (!server.IsValidDomain(domain)) {

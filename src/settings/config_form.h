@@ -30,6 +30,8 @@ class TfmConfig : public TfmConfigControls {
   // box says so and the dialog stays open; after a failed FTP write the SSH path is not stored.
   void btnOkClick();
   void btnCancelClick();
+  // True when the key closed the dialog (Escape, as Cancel); every other key is left alone.
+  bool FormKeyDown(int key);
   // Checks the domain with the server, asks, and writes the shortcut to the desktop.
   void btnMakeShortcutClick();
 

@@ -96,7 +96,8 @@ TProbeResult ProbeURL(const std::string& url, ISocketFactory& sockets, IUrlTrans
 }
 
 std::string RedirectTarget(const std::string& url, const std::string& location) {
-  if (EqualsNoCase(std::string_view(location).substr(0, 7), "http://")) {
+  const std::string_view view(location);
+  if (EqualsNoCase(view.substr(0, 7), "http://") || EqualsNoCase(view.substr(0, 8), "https://")) {
     return location;
   }
   const std::string_view relative =

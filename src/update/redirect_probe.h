@@ -31,8 +31,8 @@ std::string BuildProbeHead(const TUrlParts& url, const std::string& referer);
 TProbeResult ProbeURL(const std::string& url, ISocketFactory& sockets, IUrlTransfer& transfer,
                       const TTransferLimits& limits);
 
-// The URL a redirect leads to: a location that starts with "http://" (in any case) as it
-// stands; any other joined to GetURLDir(url) after one leading "/" is dropped, so
+// The URL a redirect leads to: a location that starts with "http://" or "https://" (in any
+// case) as it stands; any other joined to GetURLDir(url) after one leading "/" is dropped, so
 // "/files/s.exe" from http://host/dl/setup.exe gives http://host/dl/files/s.exe.
 std::string RedirectTarget(const std::string& url, const std::string& location);
 

@@ -60,6 +60,14 @@ void TfmUpdateAlert::WMAppQuit() {
   Window.SetModalResult(kUpdateAlertQuit);
 }
 
+bool TfmUpdateAlert::FormKeyDown(int key) {
+  if (key != kEscapeKey) {
+    return false;
+  }
+  BitBtn2Click();
+  return true;
+}
+
 std::string TfmUpdateAlert::GetTempDir() {
   if (TempDir.empty()) {
     TempDir = platform_.TempPath.Query(kTempPathLength);

@@ -61,6 +61,8 @@ class TfmUpdateAlert : public TfmUpdateAlertControls {
   void BitBtn2Click();
   void BitBtn3Click();
   void WMAppQuit();
+  // True when the key closed the alert (Escape, as "프로그램 종료"); every other key is left alone.
+  bool FormKeyDown(int key);
 
   // The platform's temporary folder, asked once; empty when the platform cannot say or its
   // path does not fit the buffer.

@@ -99,7 +99,12 @@ void TBindStatusCallback::Stop(HRESULT result, const std::string& platformError)
   events_->OnStopBinding(TransferStopText(end));
 }
 
-HRESULT TBindStatusCallback::GetBindInfo(DWORD* /*flags*/, BINDINFO* /*info*/) {
+HRESULT TBindStatusCallback::GetBindInfo(DWORD* flags, BINDINFO* /*info*/) {
+  // Always from the server, never from the URL cache: a cached copy brings no reply status, so
+  // the transfer would be judged failed, and a server may put a newer installer at the same URL.
+  if (flags != nullptr) {
+    *flags |= BINDF_GETNEWESTVERSION | BINDF_NOWRITECACHE | BINDF_PRAGMA_NO_CACHE;
+  }
   return S_OK;
 }
 

@@ -92,9 +92,9 @@ void TConfigWindow::OnCreated() {
 }
 
 bool TConfigWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  // Escape, as the dialog keys deliver it, is the close box's Cancel.
+  // Escape, as the dialog keys deliver it, reaches the form as the key it was.
   if (IsEscapeCommand(message, wParam, lParam)) {
-    Run([this] { form_->btnCancelClick(); });
+    Run([this] { form_->FormKeyDown(VK_ESCAPE); });
     return true;
   }
   return TModalDialog::OnMessage(message, wParam, lParam, result);

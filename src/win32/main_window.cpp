@@ -37,6 +37,23 @@ std::wstring WideOf(const char* utf8) {
   return Wide(Utf8ToCp949(utf8));
 }
 
+// The state a launcher's show command asks for.
+TWindowState RequestedState(int showCommand) {
+  switch (showCommand) {
+    case SW_HIDE:
+      return TWindowState::Hidden;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+    case SW_FORCEMINIMIZE:
+      return TWindowState::Minimized;
+    case SW_SHOWMAXIMIZED:
+      return TWindowState::Maximized;
+    default:
+      return TWindowState::Normal;
+  }
+}
+
 // Whether the window that lost or gains the activation is one of this program's.
 bool IsProgramWindow(HWND window) {
   DWORD process = 0;
@@ -113,7 +130,11 @@ void TMainWindow::OnCreated() {
 
 void TMainWindow::Show(int showCommand) {
   Run([this] { form_->FormShow(); });
-  ShowWindow(Handle(), showCommand);
+  // Minimised, the window goes into the tray through WM_SIZE, as the user's own minimise does.
+  // Windows puts the launcher's command in place of SW_SHOW or SW_SHOWNORMAL on a program's
+  // first show; these two commands it leaves alone.
+  const bool inTray = TfmMain::StartState(RequestedState(showCommand)) == TWindowState::Minimized;
+  ShowWindow(Handle(), inTray ? SW_SHOWMINNOACTIVE : SW_RESTORE);
   UpdateWindow(Handle());
 }
 

@@ -62,9 +62,9 @@ bool TUpdateAlertWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
     result = 0;
     return true;
   }
-  // Escape presses the cancel button.
+  // Escape, as the dialog keys deliver it, reaches the form as the key it was.
   if (IsEscapeCommand(message, wParam, lParam)) {
-    Run([this] { form_.BitBtn2Click(); });
+    Run([this] { form_.FormKeyDown(VK_ESCAPE); });
     return true;
   }
   return TModalDialog::OnMessage(message, wParam, lParam, result);

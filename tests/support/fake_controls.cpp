@@ -12,6 +12,13 @@ int FakeWindowHost::ShowDialog(TDialogKind kind) {
   return found == DialogResults.end() ? 0 : found->second;
 }
 
+void FakeWindowHost::ProcessMessages() {
+  Calls.push_back("ProcessMessages");
+  if (OnProcessMessages) {
+    OnProcessMessages();
+  }
+}
+
 void FakeWindowHost::Close() {
   Calls.push_back("Close");
   if (OnClose) {

@@ -56,10 +56,12 @@ class FakeWindowHost : public IWindowHost {
   bool Minimized = false;
   bool Visible = true;
   std::function<void()> OnClose;
+  // Runs as the messages waiting are handled (a WM_APP_QUIT arriving there, say).
+  std::function<void()> OnProcessMessages;
 
   int ShowDialog(TDialogKind kind) override;
   void PostStartup() override { Calls.push_back("PostStartup"); }
-  void ProcessMessages() override { Calls.push_back("ProcessMessages"); }
+  void ProcessMessages() override;
   void Close() override;
   void Minimize() override;
   bool IsMinimized() override { return Minimized; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,9 +55,10 @@ void Pump() {
 
 // The main window of this test process, created and shown as the entry does.
 struct TShownMainWindow {
-  explicit TShownMainWindow(std::vector<TServerTurn> turns) : session(std::move(turns)) {
+  explicit TShownMainWindow(std::vector<TServerTurn> turns, int showCommand = SW_SHOWNORMAL)
+      : session(std::move(turns)) {
     EXPECT_TRUE(window.Create());
-    window.Show(SW_SHOWNORMAL);
+    window.Show(showCommand);
     Pump();  // the start-up: the splash's connection check, the client IP, the version check
     edit = FindWindowExW(window.Handle(), nullptr, L"EDIT", nullptr);
   }
@@ -140,6 +142,45 @@ TEST(MainWindowTest, IsMadeAsDesigned) {
   EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{kClientIPBody, kVersionBody}));
 }
 
+// Whether the window has its icon in the tray: only a known icon can be modified.
+bool HasTrayIcon(HWND window) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window;
+  data.uID = 1;
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+TEST(MainWindowTest, EveryShowCommandOfALauncherLeavesTheProgramReachable) {
+  struct {
+    const char* name;
+    int command;
+    bool inTray;
+  } const cases[] = {
+      {"hidden", SW_HIDE, true},
+      {"run minimised (a shortcut's choice)", SW_SHOWMINNOACTIVE, true},
+      {"minimised", SW_SHOWMINIMIZED, true},
+      {"maximised", SW_SHOWMAXIMIZED, false},
+      {"normal", SW_SHOWNORMAL, false},
+      {"default", SW_SHOWDEFAULT, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TShownMainWindow main({{HttpReply("198.51.100.4")}, kCurrentVersion}, c.command);
+    HWND window = main.window.Handle();
+    EXPECT_FALSE(IsZoomed(window));
+    EXPECT_EQ(IsWindowVisible(window) == FALSE, c.inTray);
+    if (c.inTray) {
+      EXPECT_TRUE(HasTrayIcon(window));
+      // A double click on the tray icon brings the window back.
+      SendMessageW(window, WM_APP + 1, 1, WM_LBUTTONDBLCLK);
+      Pump();
+      EXPECT_TRUE(IsWindowVisible(window));
+      EXPECT_FALSE(IsIconic(window));
+    }
+  }
+}
+
 TEST(MainWindowTest, EveryLetterEntersTheDomainFieldInLowerCase) {
   TShownMainWindow main({{HttpReply("198.51.100.4")}, kCurrentVersion});
   for (wchar_t c : std::wstring(L"Ex\u00C4")) {  // typed, a capital A with umlaut too
@@ -196,37 +237,88 @@ TEST(MainWindowTest, EnterAndTheButtonsOpenAccessAndTheCloseAsksFirst) {
             static_cast<unsigned>(MB_YESNO | MB_ICONINFORMATION));
 }
 
+// Porvan.exe in a folder of its own against a loopback server, FTP opened for example.com; a
+// program that starts and ends without a window stands in for the FTP client.
+struct TPorvanWithFtpOpen {
+  TPorvanWithFtpOpen()
+      : server({{HttpReply("198.51.100.4")},
+                kCurrentVersion,
+                {HttpReply("SUCCESS:opened")},
+                {HttpReply("SUCCESS:closed")}}),
+        folder(L"porvan-quit") {
+    const std::wstring exe = folder.Path() + L"Porvan.exe";
+    EXPECT_TRUE(CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE));
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    testing::WriteWholeFile(folder.Path() + L"Porvan.ini", "[config]\r\nFTPPath=" + Narrow(system) +
+                                                               "\\rundll32.exe\r\nServerURL=" +
+                                                               server.Url("/porvan.php") + "\r\n");
+    porvan = std::make_unique<testing::TProcess>(exe, L"", folder.Path());
+    EXPECT_TRUE(porvan->Started());
+    window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
+    if (window == nullptr) {
+      return;
+    }
+    for (int waited = 0; server.Requests().size() < 2 && waited < 10000; waited += 50) {
+      Sleep(50);
+    }
+    HWND edit = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Example.COM"));
+    SendMessageW(Child(window, L"BUTTON", Caption("FTP 실행")), BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(Child(window, L"STATIC", L"FTP Opened")));
+  }
+
+  // The quit message ends the program, closing FTP access on the way.
+  void QuitAndExpectTheCloseRequest() {
+    PostMessageW(window, 0x8083, 0, 0);
+    EXPECT_EQ(porvan->WaitForExit(20000), 0u);
+    ASSERT_EQ(server.Requests().size(), 4u);
+    EXPECT_NE(server.Requests()[2].find("\r\n\r\n" + kOpenFtpBody), std::string::npos);
+    EXPECT_NE(server.Requests()[3].find("\r\n\r\n" + kCloseFtpBody), std::string::npos);
+  }
+
+  testing::TLoopbackServer server;
+  testing::TTempFolder folder;
+  std::unique_ptr<testing::TProcess> porvan;
+  HWND window = nullptr;
+};
+
 TEST(MainWindowTest, QuitFromAnotherProcessClosesOpenAccessWithoutAsking) {
-  testing::TLoopbackServer server({{HttpReply("198.51.100.4")},
-                                   kCurrentVersion,
-                                   {HttpReply("SUCCESS:opened")},
-                                   {HttpReply("SUCCESS:closed")}});
-  testing::TTempFolder folder(L"porvan-quit");
-  const std::wstring exe = folder.Path() + L"Porvan.exe";
-  ASSERT_TRUE(CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE));
-  wchar_t system[MAX_PATH] = {};
-  GetSystemDirectoryW(system, MAX_PATH);
-  // A program that starts and ends without a window stands in for the FTP client.
-  testing::WriteWholeFile(folder.Path() + L"Porvan.ini",
-                          "[config]\r\nFTPPath=" + Narrow(system) +
-                              "\\rundll32.exe\r\nServerURL=" + server.Url("/porvan.php") + "\r\n");
-  testing::TProcess porvan(exe, L"", folder.Path());
-  ASSERT_TRUE(porvan.Started());
-  HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
-  ASSERT_NE(window, nullptr);
-  for (int waited = 0; server.Requests().size() < 2 && waited < 10000; waited += 50) {
+  TPorvanWithFtpOpen running;
+  ASSERT_NE(running.window, nullptr);
+  running.QuitAndExpectTheCloseRequest();
+}
+
+TEST(MainWindowTest, TheExitQuestionIsOwnedByTheMainWindowWhileAnotherProgramIsInFront) {
+  TPorvanWithFtpOpen running;
+  ASSERT_NE(running.window, nullptr);
+  // A window of this test process stands for the other program the user works in.
+  HWND other =
+      CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                      100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  SetForegroundWindow(other);
+  Pump();
+  ASSERT_EQ(GetForegroundWindow(), other);
+
+  // Closed from the taskbar: the question comes up while the program is not the active one.
+  PostMessageW(running.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  HWND box =
+      testing::WaitForWindow(L"#32770", Caption("Porvan 접근통제 시스템종료 확인").c_str(), 10000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(GetWindow(box, GW_OWNER), running.window);
+  EXPECT_FALSE(IsWindowEnabled(running.window));
+
+  // No keeps the program with its access; the main window takes input again.
+  PostMessageW(box, WM_COMMAND, IDNO, 0);
+  for (int waited = 0; IsWindow(box) && waited < 10000; waited += 50) {
     Sleep(50);
   }
-  HWND edit = FindWindowExW(window, nullptr, L"EDIT", nullptr);
-  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Example.COM"));
-  SendMessageW(Child(window, L"BUTTON", Caption("FTP 실행")), BM_CLICK, 0, 0);
-  EXPECT_TRUE(IsWindowVisible(Child(window, L"STATIC", L"FTP Opened")));
-
-  PostMessageW(window, 0x8083, 0, 0);
-  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
-  ASSERT_EQ(server.Requests().size(), 4u);
-  EXPECT_NE(server.Requests()[2].find("\r\n\r\n" + kOpenFtpBody), std::string::npos);
-  EXPECT_NE(server.Requests()[3].find("\r\n\r\n" + kCloseFtpBody), std::string::npos);
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_TRUE(IsWindowEnabled(running.window));
+  EXPECT_EQ(running.server.Requests().size(), 3u);
+  DestroyWindow(other);
+  running.QuitAndExpectTheCloseRequest();
 }
 
 }  // namespace

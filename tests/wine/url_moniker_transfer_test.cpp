@@ -8,6 +8,7 @@
 #include "platform/code_page.h"
 #include "platform/url_transfer.h"
 #include "support/transfer_cases.h"
+#include "win32/bind_status_callback.h"
 #include "win32/wide_text.h"
 #include "win32/win32_url_transfer.h"
 #include "wine/wine_support.h"
@@ -61,6 +62,45 @@ TEST_F(UrlMonikerTransferTest, AFailureReportedAsSuccessStopsWithAText) {
     EXPECT_TRUE(events.Log.back().starts_with("stop ")) << events.Log.back();
     EXPECT_GT(events.Log.back().size(), 5u) << "reported as a success";
   }
+}
+
+TEST_F(UrlMonikerTransferTest, TheBindingAsksForTheNewestVersionAndNoCacheWrite) {
+  // On Windows a copy from the URL cache brings no reply status and may be an older file; the
+  // binding flags keep every transfer on the server. Wine reads no cache here either way, so
+  // the flags themselves are checked.
+  auto* callback = new TBindStatusCallback(events);
+  DWORD flags = BINDF_ASYNCHRONOUS;
+  BINDINFO info{};
+  info.cbSize = sizeof info;
+  EXPECT_EQ(callback->GetBindInfo(&flags, &info), S_OK);
+  const DWORD fromTheServer = BINDF_GETNEWESTVERSION | BINDF_NOWRITECACHE | BINDF_PRAGMA_NO_CACHE;
+  EXPECT_EQ(flags & fromTheServer, fromTheServer);
+  EXPECT_NE(flags & BINDF_ASYNCHRONOUS, 0u) << "the platform's own flags are kept";
+  EXPECT_EQ(info.cbSize, sizeof info);
+  callback->Release();
+}
+
+TEST_F(UrlMonikerTransferTest, EachTransferComesFromTheServerNeverFromTheUrlCache) {
+  // Replies the URL cache may keep for an hour; the server then puts a newer file at the URL.
+  const auto cacheable = [](const std::string& body) {
+    return testing::TServerTurn{
+        .Reply = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
+                 "\r\nCache-Control: public, max-age=3600\r\n"
+                 "Last-Modified: Mon, 07 Dec 2026 10:00:00 GMT\r\n\r\n" +
+                 body,
+        .Act = TServerAct::Answer};
+  };
+  TLoopbackServer server({cacheable("MZ first installer"), cacheable("MZ newer installer")});
+  ASSERT_TRUE(server.Listening());
+  for (const std::string expected : {"MZ first installer", "MZ newer installer"}) {
+    SCOPED_TRACE(expected);
+    events = TRecordingEvents();
+    transfer->Download(server.Url("/dl/setup.exe"), Narrow(target), events, limits);
+    // The status is seen on each transfer, so each one is judged a success.
+    EXPECT_EQ(events.Log, (std::vector<std::string>{"start", "progress", "stop "}));
+    EXPECT_EQ(testing::ReadWholeFile(target), expected);
+  }
+  EXPECT_EQ(server.Requests().size(), 2u);
 }
 
 TEST_F(UrlMonikerTransferTest, TheComponentProbesOverWinsockThenFetches) {
