@@ -260,7 +260,7 @@ TEST(StartUpSequenceTest, AWindowEndedWhileMessagesAreHandledStopsTheSequence) {
       {"after minimising",
        2,
        {"ProcessMessages", "ShowDialog 0", "Minimize", "ProcessMessages", "Restore", "Close"},
-       {kAskVersion}},
+       {kVersionBody}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

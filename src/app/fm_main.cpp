@@ -50,8 +50,7 @@ TfmMain::TfmMain(TPlatform& platform, const TfmMainControls& controls)
 }
 
 void TfmMain::FormCreate() {
-  RemoteServer = std::make_unique<TRemoteServerCon>(platform_.Sockets, platform_.Messages,
-                                                    SysVar->GetServerURL());
+  RemoteServer = NewServerConnection();
   IsQuitting = false;
 }
 
@@ -257,9 +256,14 @@ TRemoteServerCon& TfmMain::Server() {
   // FormCreate fails when the server URL is missing and the settings file cannot be written;
   // making the connection again shows that error again instead of reaching a missing one.
   if (RemoteServer == nullptr) {
-    RemoteServer = std::make_unique<TRemoteServerCon>(platform_);
+    RemoteServer = NewServerConnection();
   }
   return *RemoteServer;
+}
+
+std::unique_ptr<TRemoteServerCon> TfmMain::NewServerConnection() {
+  return std::make_unique<TRemoteServerCon>(platform_.Sockets, platform_.Messages,
+                                            SysVar->GetServerURL());
 }
 
 }  // namespace porvan

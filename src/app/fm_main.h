@@ -78,6 +78,7 @@ class TfmMain : public TfmMainControls {
   void SendCloseRequests();
   // RemoteServer, made anew when FormCreate could not make it; the error then escapes again.
   TRemoteServerCon& Server();
+  std::unique_ptr<TRemoteServerCon> NewServerConnection();
 
   TPlatform& platform_;
   bool startupRan_ = false;

@@ -35,12 +35,12 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                return ShowUpdateAlert(platform, SysVar->UpdateURL, owner);
              }}});
     if (mainWindow.Create()) {
-      messages.SetMainWindow(mainWindow.Handle());
+      seams.Messages.SetMainWindow(mainWindow.Handle());
       mainWindow.Show(showCommand);
       exitCode = RunMessageLoop();
     }
   }
-  messages.SetMainWindow(nullptr);
+  seams.Messages.SetMainWindow(nullptr);
   DestroySysVar();
   return exitCode;
 }
