@@ -21,7 +21,7 @@ class TRemoteServerCon {
   explicit TRemoteServerCon(TPlatform& platform);
 
   // The reply body, or empty text when the exchange failed; a non-empty body becomes LastReply.
-  std::string PostRequest(const std::vector<std::string>& lines);
+  std::string PostRequest(const std::vector<TFormLine>& lines);
 
   // The client's address as the server sees it: the whole reply, unchanged.
   std::string GetClientIP();

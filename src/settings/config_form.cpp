@@ -1,6 +1,9 @@
 // TfmConfig: the settings dialog's form logic.
 #include "settings/config_form.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "platform/open_file_dialog.h"
@@ -14,6 +17,16 @@
 #include "settings/write_error.h"
 
 namespace porvan {
+
+namespace {
+
+// The shortcut's arguments are not quoted: "a b" would come back as domain "a" and type "b".
+bool HasBlankInside(std::string_view domain) {
+  const std::string_view trimmed = TrimBlanks(domain);
+  return std::any_of(trimmed.begin(), trimmed.end(), IsBlank);
+}
+
+}  // namespace
 
 TfmConfig::TfmConfig(TPlatform& platform, const TfmConfigControls& controls)
     : fFTPPath(controls.fFTPPath),
@@ -41,7 +54,7 @@ void TfmConfig::btnOkClick() {
   try {
     SysVar->SetFTPPath(fFTPPath.Text());
     SysVar->SetSSHPath(fSSHPath.Text());
-  } catch (const TWriteError& error) {
+  } catch (const TSettingsError& error) {
     ShowErrorReport(platform_.Messages, error.what());
     return;
   }
@@ -73,6 +86,10 @@ void TfmConfig::btnMakeShortcutClick() {
   if (!IsUsableInFileName(domain)) {
     ShowNotice(platform_.Messages, Utf8ToCp949("도메인에 파일 이름으로 쓸 수 없는 문자가 있습니다 "
                                                "(\\ / : * ? \" < > | ..)"));
+    return;
+  }
+  if (HasBlankInside(domain)) {
+    ShowNotice(platform_.Messages, Utf8ToCp949("도메인에 공백을 넣을 수 없습니다"));
     return;
   }
   if (!IsValidDomain(domain)) {

@@ -13,13 +13,15 @@ SERVER_SOURCES=(
   "$ROOT"/src/server/reply_reader.cpp "$ROOT"/src/server/reply_head.cpp
   "$ROOT"/src/server/reply_body.cpp "$ROOT"/src/server/reply.cpp
   "$ROOT"/src/server/url_parts.cpp "$ROOT"/src/server/request_head.cpp
+  "$ROOT"/src/server/exchange_deadline.cpp "$ROOT"/src/server/form_encoding.cpp
+  "$ROOT"/src/server/cookie_store.cpp "$ROOT"/src/server/cookie_date.cpp
   "$ROOT"/tests/support/fake_sockets.cpp
 )
 FLAGS=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
   -I"$ROOT/src" -I"$ROOT/tests")
 
 summary=()
-for target in split_reply_fields reply_reader url_parts; do
+for target in split_reply_fields reply_reader url_parts form_encoding cookie_store; do
   echo "== building fuzz_$target"
   "$CXX" "${FLAGS[@]}" "$ROOT/tools/fuzz/fuzz_$target.cpp" "${SERVER_SOURCES[@]}" \
     -o "$OUT/fuzz_$target"
