@@ -14,7 +14,7 @@ namespace porvan {
 // Bounds that keep a broken or hostile server from growing memory without limit.
 inline constexpr std::size_t kMaxLineBytes = 16384;
 inline constexpr std::size_t kMaxHeadLines = 100;
-inline constexpr std::size_t kMaxBodyBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxBodyBytes = std::size_t{1024} * 1024;
 
 class TReplyReader {
  public:

@@ -46,7 +46,7 @@ bool IsValidPort(std::string_view port) {
 
 // Splits "host", "host:port", "[v6]" or "[v6]:port"; false for an unclosed bracket.
 bool SplitHostPort(std::string_view hostPort, TUrlParts& parts) {
-  std::size_t hostEnd = hostPort.size();
+  std::size_t hostEnd = std::min(hostPort.find(':'), hostPort.size());
   if (!hostPort.empty() && hostPort.front() == '[') {
     const std::size_t close = hostPort.find(']');
     if (close == std::string_view::npos) {
@@ -56,8 +56,6 @@ bool SplitHostPort(std::string_view hostPort, TUrlParts& parts) {
     if (hostEnd < hostPort.size() && hostPort[hostEnd] != ':') {
       return false;
     }
-  } else {
-    hostEnd = std::min(hostPort.find(':'), hostPort.size());
   }
   parts.Host = std::string(hostPort.substr(0, hostEnd));
   if (hostEnd < hostPort.size()) {

@@ -15,7 +15,7 @@ std::string SettingsPathFor(const std::string& executablePath);
 
 // Settings are a few short lines; a larger file is no settings file, and would be read and
 // parsed whole on every access.
-inline constexpr std::uint64_t kMaxSettingsFileBytes = 1024 * 1024;
+inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t{1024} * 1024;
 
 // Each read and write opens the file for that one access and works out its path anew, so
 // nothing of the file is cached.

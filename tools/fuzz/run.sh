@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build/fuzz and runs each one
 # for FUZZ_SECONDS seconds (60 by default), then prints executions and findings per target.
+# Names given as arguments (form_encoding, cookie_store ...) run only those targets.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
 OUT=$ROOT/build/fuzz
@@ -20,8 +21,11 @@ SERVER_SOURCES=(
 FLAGS=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
   -I"$ROOT/src" -I"$ROOT/tests")
 
+TARGETS=(split_reply_fields reply_reader url_parts form_encoding cookie_store)
+[ $# -gt 0 ] && TARGETS=("$@")
+
 summary=()
-for target in split_reply_fields reply_reader url_parts form_encoding cookie_store; do
+for target in "${TARGETS[@]}"; do
   echo "== building fuzz_$target"
   "$CXX" "${FLAGS[@]}" "$ROOT/tools/fuzz/fuzz_$target.cpp" "${SERVER_SOURCES[@]}" \
     -o "$OUT/fuzz_$target"
