@@ -24,20 +24,7 @@ TFormLine::TFormLine(std::string_view line) {
 }
 
 std::string EncodeFieldValue(std::string_view value) {
-  constexpr std::string_view kHex = "0123456789ABCDEF";
-  std::string encoded;
-  encoded.reserve(value.size());
-  for (const char c : value) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (NeedsEscape(byte)) {
-      encoded += '%';
-      encoded += kHex[byte >> 4];
-      encoded += kHex[byte & 0x0F];
-    } else {
-      encoded += c;
-    }
-  }
-  return encoded;
+  return PercentEscape(value, NeedsEscape);
 }
 
 std::string BuildFormBody(const std::vector<TFormLine>& lines) {

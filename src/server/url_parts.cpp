@@ -24,19 +24,7 @@ bool HasForbiddenHostByte(std::string_view authority) {
 // Blanks and bytes above 0x7E may not stand raw in a request line; "%" and the rest stay as
 // written, so a URL that is escaped already is sent unchanged.
 std::string EscapeTargetBytes(std::string_view text) {
-  constexpr std::string_view kHex = "0123456789ABCDEF";
-  std::string escaped;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte == ' ' || byte >= 0x7F) {
-      escaped += '%';
-      escaped += kHex[byte >> 4];
-      escaped += kHex[byte & 0x0F];
-    } else {
-      escaped += c;
-    }
-  }
-  return escaped;
+  return PercentEscape(text, [](unsigned char byte) { return byte == ' ' || byte >= 0x7F; });
 }
 
 bool IsValidPort(std::string_view port) {
