@@ -214,9 +214,35 @@ TEST_F(ConfigFormTest, RefusesDomainsThatWouldNotStayAFileName) {
   }
 }
 
+TEST_F(ConfigFormTest, RefusesADomainWithBlanksInside) {
+  for (const char* domain : {"x y", "example.com FTP", " a  b ", "a\xA1 \xB0"}) {
+    SCOPED_TRACE(domain);
+    fake.Messages.Shown.clear();
+    url.Value = domain;
+    ServeDomainCheck("OK");
+    form.btnMakeShortcutClick();
+    EXPECT_EQ(Boxes(), std::vector<TBox>{Notice("도메인에 공백을 넣을 수 없습니다")});
+    EXPECT_TRUE(server->Requests().empty());
+    EXPECT_TRUE(fake.ShellLinks.Written.empty());
+  }
+}
+
+// The domain check carries the typed domain as one escaped value, whatever it holds.
+TEST_F(ConfigFormTest, AnInjectedFieldDoesNotPassTheDomainCheck) {
+  url.Value = "nosuch.test&domain=example.com";
+  ServeDomainCheck("NO:Unknown_domain");
+  form.btnMakeShortcutClick();
+  ASSERT_TRUE(server->WaitUntilServed(5000ms));
+  ASSERT_EQ(server->Requests().size(), 1u);
+  EXPECT_EQ(BodyOf(server->Requests()[0]),
+            "mode=is_valid_domain&domain=nosuch.test%26domain%3Dexample.com");
+  EXPECT_EQ(Boxes(), std::vector<TBox>{Notice("Unknown domain")});
+  EXPECT_TRUE(fake.ShellLinks.Written.empty());
+}
+
 TEST_F(ConfigFormTest, AcceptsKoreanAndOtherNameCharacters) {
   // 한국.kr: its trail bytes must not be mistaken for separators.
-  for (const char* domain : {"\xC7\xD1\xB1\xB9.kr", "a.b-c_d.example", "x y", "a.b."}) {
+  for (const char* domain : {"\xC7\xD1\xB1\xB9.kr", "a.b-c_d.example", "a.b.", " a.b "}) {
     SCOPED_TRACE(domain);
     fake.Messages.Shown.clear();
     fake.Messages.Answers = {mb::kIdNo};
@@ -283,6 +309,17 @@ TEST_F(ConfigFormTest, AnUnwritableSettingsFileKeepsTheDialogOpen) {
   EXPECT_EQ(Boxes(), std::vector<TBox>{ErrorBox("Unable to write to C:\\Porvan\\Porvan.ini")});
   EXPECT_TRUE(window.Results.empty());
   EXPECT_EQ(SysVar->SSHPath, ".\\PuTTY\\putty.exe");  // not stored after the FTP write failed
+}
+
+TEST_F(ConfigFormTest, APathWithALineBreakIsRefusedAndTheDialogStaysOpen) {
+  form.FormActivate();
+  const std::string before = fake.Files.Files[fake.SettingsPath()];
+  ftpPath.Value = "D:\\f.exe\r\nServerURL=http://127.0.0.1:1/";
+  form.btnOkClick();
+  EXPECT_EQ(Boxes(), std::vector<TBox>{ErrorBox("Unable to write to C:\\Porvan\\Porvan.ini: a "
+                                                "setting may not hold a line break or NUL")});
+  EXPECT_TRUE(window.Results.empty());
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], before);
 }
 
 TEST_F(ConfigFormTest, PathButtonOpensTheDialogAtTheBoxsPath) {

@@ -319,6 +319,39 @@ TEST(fmMainTest, AConnectionThatCouldNotBeMadeIsReportedAgainOnEachPress) {
   }
 }
 
+// A typed domain that tries to carry fields of its own opens and closes only what it names: the
+// close at exit stays a close.
+TEST(fmMainTest, ATypedDomainStaysOneValueInTheOpenAndTheClose) {
+  struct {
+    const char* name;
+    TPress press;
+    std::string domain;
+    std::string open;
+    std::string close;
+  } const cases[] = {
+      {.name = "FTP button asking for SSH",
+       .press = TPress::Ftp,
+       .domain = "example.com&protocol=SSH",
+       .open = "mode=open_request&protocol=FTP&query=example.com%26protocol%3DSSH&",
+       .close = "mode=close_request&protocol=FTP&query=example.com%26protocol%3DSSH&"},
+      {.name = "close turned into an open",
+       .press = TPress::Ssh,
+       .domain = "x&mode=open_request&query=example.com",
+       .open = "mode=open_request&protocol=SSH&query=x%26mode%3Dopen_request%26query%3Dexample."
+               "com&",
+       .close = "mode=close_request&protocol=SSH&query=x%26mode%3Dopen_request%26query%3Dexample."
+                "com&"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:closed")}});
+    main.fUrl.Value = c.domain;
+    Press(main.form, c.press);
+    main.form.WMAppQuit();
+    EXPECT_EQ(main.session.Bodies(), (std::vector<std::string>{c.open, c.close}));
+  }
+}
+
 TEST(fmMainTest, QuitFromTheTrayRestoresTheWindowThenClosesWithoutAsking) {
   testing::TMainForm main({{HttpReply("SUCCESS:opened")}, {HttpReply("SUCCESS:closed")}});
   main.fUrl.Value = "example.com";

@@ -30,5 +30,16 @@ TEST(ProgramEntryTest, AnUnwritableSettingsFileShowsTheErrorReport) {
   EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
 }
 
+TEST(ProgramEntryTest, AnOversizedSettingsFileShowsTheErrorReport) {
+  testing::TFakePlatform fake;
+  fake.Files.Files[fake.SettingsPath()] = std::string(2 * 1024 * 1024, '\n');
+  EXPECT_FALSE(CreateSysVar(fake.Platform));
+  EXPECT_EQ(SysVar, nullptr);
+  ASSERT_EQ(fake.Messages.Shown.size(), 1u);
+  EXPECT_EQ(fake.Messages.Shown[0].Text,
+            "The settings file C:\\Porvan\\Porvan.ini is larger than 1 MiB and was not read");
+  EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
+}
+
 }  // namespace
 }  // namespace porvan

@@ -99,6 +99,68 @@ TEST(CookieStoreTest, KeepsAtMostItsBoundDroppingTheOldest) {
   EXPECT_EQ(store.Cookies().back().Name, "c100");
 }
 
+TEST(CookieStoreTest, RefusesOversizedCookiesAndBoundsTheHeader) {
+  const std::string fits(TCookieStore::kMaxCookieBytes - 1, 'v');
+  const std::string tooLong(TCookieStore::kMaxCookieBytes, 'v');
+  TCookieStore store;
+  store.StoreSetCookie("a=" + fits, "h", "/", kNow);
+  store.StoreSetCookie("b=" + tooLong, "h", "/", kNow);
+  store.StoreSetCookie(tooLong + "=1", "h", "/", kNow);
+  ASSERT_EQ(store.Cookies().size(), 1u);
+  EXPECT_EQ(store.Cookies().front().Name, "a");
+
+  // Many cookies that each fit: the header takes them in order while they fit, and no further.
+  const std::string third(TCookieStore::kMaxHeaderBytes / 3, 'w');
+  TCookieStore many;
+  for (const char name : std::string("bcdefgh")) {
+    many.StoreSetCookie(std::string(1, name) + "=" + third, "h", "/", kNow);
+  }
+  many.StoreSetCookie("z=1", "h", "/", kNow);
+  const std::string header = many.CookieHeader("h", "/");
+  EXPECT_LE(header.size(), TCookieStore::kMaxHeaderBytes);
+  EXPECT_EQ(header, "b=" + third + "; c=" + third + "; z=1");
+}
+
+TEST(CookieStoreTest, MatchesPathsOnSlashBoundaries) {
+  struct {
+    const char* request;
+    const char* cookie;
+    bool matches;
+  } const cases[] = {
+      {"/p", "/p", true},    {"/p/x.php", "/p", true}, {"/p/", "/p/", true},
+      {"/p/x", "/p/", true}, {"/px", "/p", false},     {"/pa/x", "/p", false},
+      {"/", "/p", false},    {"/anything", "/", true}, {"/P", "/p", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.request) + " under " + c.cookie);
+    EXPECT_EQ(PathMatches(c.request, c.cookie), c.matches);
+  }
+  TCookieStore store;
+  store.StoreSetCookie("a=1; Path=/admin", "h", "/", kNow);
+  EXPECT_EQ(store.CookieHeader("h", "/administrator.php"), "");
+  EXPECT_EQ(store.CookieHeader("h", "/admin/x.php"), "a=1");
+}
+
+TEST(CookieStoreTest, RefusesADomainOfOneLabel) {
+  struct {
+    const char* cookie;
+    const char* host;
+    bool stored;
+  } const cases[] = {
+      {"a=1; Domain=com", "www.example.com", false},
+      {"a=1; Domain=.COM", "www.example.com", false},
+      {"a=1; Domain=example.com", "www.example.com", true},
+      {"a=1; Domain=localhost", "localhost", true},
+      {"a=1", "localhost", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.cookie) + " from " + c.host);
+    TCookieStore store;
+    store.StoreSetCookie(c.cookie, c.host, "/", kNow);
+    EXPECT_EQ(store.Cookies().size(), c.stored ? 1u : 0u);
+  }
+}
+
 TEST(CookieStoreTest, SplitsSetCookie2AtCommasOutsideQuotes) {
   TCookieStore store;
   store.StoreSetCookie2("a=\"x,y\"; Version=1, b=2; Version=1", "h", "/", kNow);

@@ -10,6 +10,7 @@ namespace porvan {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::CheckDripFedExchangeEnds;
 using testing::CheckExchange;
 using testing::CheckOpenRequestBytes;
 using testing::LoopbackExchangeCases;
@@ -27,6 +28,10 @@ TEST_F(LoopbackExchangeTest, JudgesEveryScriptedReply) {
   for (const auto& exchange : LoopbackExchangeCases()) {
     CheckExchange(exchange, TLoopback::IPv4, *sockets);
   }
+}
+
+TEST_F(LoopbackExchangeTest, ADripFeedingServerMeetsTheDeadline) {
+  CheckDripFedExchangeEnds(TLoopback::IPv4, *sockets);
 }
 
 TEST_F(LoopbackExchangeTest, ReachesABracketedIPv6Literal) {

@@ -206,6 +206,45 @@ TEST_F(RemoteServerConTest, JudgesAccessReplies) {
   }
 }
 
+// A value given by a caller stays one escaped value in every request kind, whatever it holds.
+TEST_F(RemoteServerConTest, NoValueAddsOrReplacesAField) {
+  using Call = std::function<void(TRemoteServerCon&)>;
+  struct {
+    const char* name;
+    Call call;
+    std::string sent;
+  } const cases[] = {
+      {.name = "FTP open asking for SSH",
+       .call = [](TRemoteServerCon& c) { c.OpenFTP("example.com&protocol=SSH"); },
+       .sent = "mode=open_request&protocol=FTP&query=example.com%26protocol%3DSSH&"},
+      {.name = "SSH open with its own mode",
+       .call = [](TRemoteServerCon& c) { c.OpenSSH("a;mode=close_request+b"); },
+       .sent = "mode=open_request&protocol=SSH&query=a%3Bmode%3Dclose_request%2Bb&"},
+      {.name = "FTP close turned into an open",
+       .call = [](TRemoteServerCon& c) { c.CloseFTP("x&mode=open_request&query=example.com"); },
+       .sent = "mode=close_request&protocol=FTP&query=x%26mode%3Dopen_request%26query%3Dexample."
+               "com&"},
+      {.name = "SSH close turned into an open",
+       .call = [](TRemoteServerCon& c) { c.CloseSSH("x&mode=open_request"); },
+       .sent = "mode=close_request&protocol=SSH&query=x%26mode%3Dopen_request&"},
+      {.name = "version with a field of its own",
+       .call = [](TRemoteServerCon& c) { c.CheckVersion("9.9.9.9&version=1.5.0.0"); },
+       .sent = "mode=check_version&version=9.9.9.9%26version%3D1.5.0.0"},
+      {.name = "domain check passed by another domain",
+       .call = [](TRemoteServerCon& c) { c.IsValidDomain("nosuch.test&domain=example.com"); },
+       .sent = "mode=is_valid_domain&domain=nosuch.test%26domain%3Dexample.com"},
+      {.name = "what a user types otherwise reaches the server",
+       .call = [](TRemoteServerCon& c) { c.IsValidDomain("http://example.com/~a?b"); },
+       .sent = "mode=is_valid_domain&domain=http://example.com/~a?b"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto con = Connect({"FAIL:No"});
+    c.call(*con);
+    EXPECT_EQ(SentBody(), c.sent);
+  }
+}
+
 TEST_F(RemoteServerConTest, AnAccessRequestClearsWhatTheLastOneLeft) {
   auto con = Connect({"FAIL:No_way"});
   con->LastSucceeded = true;

@@ -11,6 +11,9 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
+// More fields than any case holds.
+constexpr std::size_t kAllFields = 64;
+
 TEST(SplitReplyFieldsTest, FollowsTheEightSteps) {
   struct {
     const char* name;
@@ -89,12 +92,35 @@ TEST(SplitReplyFieldsTest, FollowsTheEightSteps) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(SplitReplyFields(c.reply, c.delimiter), c.fields);
+    EXPECT_EQ(SplitReplyFields(c.reply, c.delimiter, kAllFields), c.fields);
+  }
+}
+
+TEST(SplitReplyFieldsTest, StopsAfterTheFieldsTheCallerReads) {
+  const std::string mebibyteOfDelimiters(1024 * 1024, ':');
+  struct {
+    const char* name;
+    std::string reply;
+    std::size_t maxFields;
+    Fields fields;
+  } const cases[] = {
+      {.name = "rest unread", .reply = "a:b:c:d:e", .maxFields = 2, .fields = {"a", "b"}},
+      {.name = "final empty field counts", .reply = "a:", .maxFields = 1, .fields = {"a"}},
+      {.name = "final empty field within", .reply = "a:", .maxFields = 2, .fields = {"a", ""}},
+      {.name = "1 MiB of delimiters",
+       .reply = mebibyteOfDelimiters,
+       .maxFields = 4,
+       .fields = {"", "", "", ""}},
+      {.name = "none wanted", .reply = "a:b", .maxFields = 0, .fields = {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(SplitReplyFields(c.reply, ':', c.maxFields), c.fields);
   }
 }
 
 TEST(SplitReplyFieldsTest, MissingFieldsReadAsEmpty) {
-  const Fields fields = SplitReplyFields("FAIL", ':');
+  const Fields fields = SplitReplyFields("FAIL", ':', kAllFields);
   EXPECT_EQ(FieldOrEmpty(fields, 0), "FAIL");
   EXPECT_EQ(FieldOrEmpty(fields, 1), "");
   EXPECT_EQ(FieldOrEmpty({}, 3), "");

@@ -82,10 +82,9 @@ TEST(ReceiveReplyTest, JudgesAndDelimitsReplies) {
                    "2;n=v\r\nOK\r\nA ; x\r\n0123456789\r\n0;last\r\n\r\n"),
        .status = TExchangeStatus::Ok,
        .body = "OK0123456789"},
-      {.name = "chunk size not a number ends the body",
+      {.name = "chunk size not a number fails the exchange",
        .reply = Ok("Transfer-Encoding: chunked\r\n", "zz\r\nOK\r\n"),
-       .status = TExchangeStatus::Ok,
-       .body = ""},
+       .status = TExchangeStatus::BadChunk},
       {.name = "chunked closed inside a chunk",
        .reply = Ok("Transfer-Encoding: chunked\r\n", "5\r\nOK"),
        .status = TExchangeStatus::ClosedEarly},
@@ -209,6 +208,20 @@ TEST(ReceiveReplyTest, JudgesAndDelimitsReplies) {
        .reply = "HTTP/1.1 200 " + std::string(20000, 'K') + "\r\n\r\n",
        .status = TExchangeStatus::LineTooLong,
        .httpStatus = -1},
+      {.name = "chunk size that is not hex",
+       .reply = Ok("Transfer-Encoding: chunked\r\n", "2\r\nOK\r\nzz\r\nmore\r\n0\r\n\r\n"),
+       .status = TExchangeStatus::BadChunk},
+      {.name = "empty chunk-size line",
+       .reply = Ok("Transfer-Encoding: chunked\r\n", "\r\nOK\r\n0\r\n\r\n"),
+       .status = TExchangeStatus::BadChunk},
+      {.name = "chunked inside another word",
+       .reply = Ok("Transfer-Encoding: xchunkedx\r\n", "2\r\nOK\r\n0\r\n\r\n"),
+       .status = TExchangeStatus::Ok,
+       .body = "2\r\nOK\r\n0\r\n\r\n"},
+      {.name = "chunked after another coding",
+       .reply = Ok("Transfer-Encoding: gzip, Chunked\r\n", "2\r\nOK\r\n0\r\n\r\n"),
+       .status = TExchangeStatus::Ok,
+       .body = "OK"},
       {.name = "chunk-size line too long",
        .reply = Ok("Transfer-Encoding: chunked\r\n", std::string(20000, '0') + "\r\n"),
        .status = TExchangeStatus::LineTooLong},
@@ -317,12 +330,38 @@ TEST(ReceiveReplyTest, KeepsWaitingForTheSilenceLimitOnSuccess) {
 TEST(ParseChunkSizeTest, ReadsTheHexBeforeABlankOrExtension) {
   struct {
     const char* line;
-    std::size_t size;
-  } const cases[] = {{"0", 0},  {"1a", 26}, {"1A", 26}, {"10 junk", 16}, {"10;ext=1", 16}, {"", 0},
-                     {" 5", 0}, {"5x", 0},  {"-5", 0},  {"\t", 0},       {"ff\t", 255}};
+    std::optional<std::size_t> size;
+  } const cases[] = {{"0", 0},
+                     {"1a", 26},
+                     {"1A", 26},
+                     {"10 junk", 16},
+                     {"10;ext=1", 16},
+                     {"", std::nullopt},
+                     {" 5", std::nullopt},
+                     {"5x", std::nullopt},
+                     {"-5", std::nullopt},
+                     {"\t", std::nullopt},
+                     {"<html>", std::nullopt},
+                     {"ff\t", 255}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
     EXPECT_EQ(ParseChunkSize(c.line), c.size);
+  }
+}
+
+TEST(NamesChunkedTest, MatchesTheWordOnly) {
+  struct {
+    const char* value;
+    bool chunked;
+  } const cases[] = {
+      {"chunked", true},        {"Chunked", true},      {"gzip, chunked", true},
+      {" chunked ,gzip", true}, {"chunked;x=1", true},  {"", false},
+      {"xchunked", false},      {"chunkedx", false},    {"not-chunked", false},
+      {"gzip chunked", false},  {"\"chunked\"", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(NamesChunked(c.value), c.chunked);
   }
 }
 

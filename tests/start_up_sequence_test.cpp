@@ -186,6 +186,21 @@ TEST(StartUpSequenceTest, TakesEachRoad) {
   }
 }
 
+// The shortcut's command line reaches the open request as one escaped value.
+TEST(StartUpSequenceTest, AShortcutDomainCannotAskForAnotherProtocol) {
+  // The splash is scripted here, so the version check is the first request.
+  testing::TMainForm main({{HttpReply("OK")}, {HttpReply("SUCCESS:Access_opened:a:b")}});
+  main.session.Fake.Process.Line = "\"C:\\Porvan\\Porvan.exe\" example.com&protocol=SSH FTP";
+  SysVar->ReadCommandLine();
+  main.window.DialogResults[TDialogKind::Init] = kInitOnline;
+  main.form.WMAppStartup();
+  EXPECT_EQ(
+      main.session.Bodies(),
+      (std::vector<std::string>{
+          kVersionBody, "mode=open_request&protocol=FTP&query=example.com%26protocol%3DSSH&"}));
+  EXPECT_EQ(main.session.Fake.Launcher.Opened, std::vector<std::string>{testing::kFtpProgram});
+}
+
 TEST(StartUpSequenceTest, TheUpdateUrlIsKeptForTheAlert) {
   // The splash is scripted here, so the version check is the first request.
   testing::TMainForm main({{HttpReply("NEW|http://127.0.0.1:9/s.exe|notes")}});

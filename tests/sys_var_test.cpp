@@ -145,6 +145,56 @@ TEST(SysVarTest, AFieldKeepsItsNewValueWhenTheWriteFails) {
   EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], before);
 }
 
+// A line end inside a value would end its line in Porvan.ini and start keys of its own.
+TEST(SysVarTest, RefusesValuesThatWouldInjectKeys) {
+  struct {
+    const char* name;
+    std::string value;
+  } const cases[] = {
+      {.name = "CR LF", .value = "a.exe\r\nServerURL=http://127.0.0.1:1/evil"},
+      {.name = "LF alone", .value = "a.exe\nServerURL=x"},
+      {.name = "CR alone", .value = "a.exe\rServerURL=x"},
+      {.name = "NUL", .value = std::string("a.exe\0b", 7)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TFakePlatform fake;
+    TSysVar sysVar(fake.Platform);
+    const std::string before = fake.Files.Files[fake.SettingsPath()];
+    try {
+      sysVar.SetFTPPath(c.value);
+      ADD_FAILURE() << "the write must be refused";
+    } catch (const TWriteError& error) {
+      EXPECT_STREQ(error.what(),
+                   "Unable to write to C:\\Porvan\\Porvan.ini: a setting may not hold a line "
+                   "break or NUL");
+    }
+    EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], before);
+    EXPECT_EQ(sysVar.ReadConfig("ServerURL"),
+              "http://porvan.example/porvandaemon/communication.php");
+  }
+}
+
+TEST(SysVarTest, ASettingsFileOverOneMebibyteIsNotLoaded) {
+  TFakePlatform fake;
+  const std::string settings = "[config]\r\nFTPPath=D:\\f.exe\r\n";
+  std::string& file = fake.Files.Files[fake.SettingsPath()];
+  file = settings + std::string(kMaxSettingsFileBytes - settings.size(), ';');
+  TSysVar atTheLimit(fake.Platform);
+  EXPECT_EQ(atTheLimit.FTPPath, "D:\\f.exe");
+
+  file = settings + std::string(kMaxSettingsFileBytes - settings.size() + 1, ';');
+  const std::string before = file;
+  try {
+    TSysVar sysVar(fake.Platform);
+    FAIL() << "the creation must fail";
+  } catch (const TSettingsError& error) {
+    EXPECT_STREQ(error.what(),
+                 "The settings file C:\\Porvan\\Porvan.ini is larger than 1 MiB and was not read");
+  }
+  EXPECT_EQ(file, before);
+}
+
 TEST(SysVarTest, ThePathIsWorkedOutForEveryAccess) {
   TFakePlatform fake;
   TSysVar sysVar(fake.Platform);

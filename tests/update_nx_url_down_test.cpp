@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "posix/posix_socket_factory.h"
+#include "support/exchange_cases.h"
 #include "support/fake_url_transfer.h"
 #include "support/loopback_server.h"
 #include "update/nx_url_down.h"
@@ -187,6 +188,27 @@ TEST_F(NxURLDownloadTest, ProbesThatGetNoAnswerFailWithinTheirLimits) {
   EXPECT_FALSE(download.Download());
   EXPECT_TRUE(transfer.Downloads.empty());
   EXPECT_TRUE(events.empty());
+}
+
+TEST_F(NxURLDownloadTest, AProbeOfADripFeedingServerEndsAtItsDeadline) {
+  const std::string reply = "HTTP/1.1 200 OK\r\nX-Drip: " + std::string(2000, 'x') + "\r\n\r\n";
+  TLoopbackServer server({{.Reply = reply, .Act = TServerAct::Drip}});
+  ASSERT_TRUE(server.Listening());
+  download.URLDownload.Clock = testing::SteppingClock(1000ms);
+  const TResolveResult result = download.URLDownload.ResolveRedirects(server.Url("/setup.exe"));
+  EXPECT_EQ(result.Status, TResolveStatus::ProbeFailed);
+  EXPECT_EQ(result.ProbeStatus, TExchangeStatus::DeadlinePassed);
+}
+
+// The installer's URL comes from the server: blanks and high bytes in it must not reach the
+// request line raw.
+TEST_F(NxURLDownloadTest, AServerGivenUrlIsProbedEscaped) {
+  TLoopbackServer server({kFound});
+  ASSERT_TRUE(server.Listening());
+  download.SetURL(server.Url("/dl/my setup\xB0\xA1.exe?v=a b"));
+  EXPECT_TRUE(download.Download());
+  EXPECT_EQ(server.Requests(),
+            std::vector<std::string>{ProbeHead(server, "/dl/my%20setup%B0%A1.exe?v=a%20b")});
 }
 
 TEST_F(NxURLDownloadTest, HttpsIsProbedThroughThePlatformsSecureClient) {

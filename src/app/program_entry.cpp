@@ -11,7 +11,7 @@ bool CreateSysVar(TPlatform& platform) {
   try {
     SysVar = std::make_unique<TSysVar>(platform);
     return true;
-  } catch (const TWriteError& error) {
+  } catch (const TSettingsError& error) {
     ShowErrorReport(platform.Messages, error.what());
     return false;
   }

@@ -1,4 +1,5 @@
-// Byte rules every subsystem shares: blanks (codes 0-32), trimming, case-blind ASCII comparison.
+// Byte rules every subsystem shares: blanks (codes 0-32), trimming, case-blind ASCII comparison,
+// percent escapes.
 #include "common/text_bytes.h"
 
 #include <algorithm>
@@ -23,6 +24,23 @@ std::string LowerAscii(std::string_view text) {
   std::string lower(text);
   std::transform(lower.begin(), lower.end(), lower.begin(), ToLower);
   return lower;
+}
+
+std::string PercentEscape(std::string_view text, bool (*needsEscape)(unsigned char byte)) {
+  constexpr std::string_view kHex = "0123456789ABCDEF";
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (needsEscape(byte)) {
+      escaped += '%';
+      escaped += kHex[byte >> 4];
+      escaped += kHex[byte & 0x0F];
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
 }
 
 std::optional<std::int64_t> ParseDecimal(std::string_view text) {

@@ -1,4 +1,5 @@
-// Byte rules every subsystem shares: blanks (codes 0-32), trimming, case-blind ASCII comparison.
+// Byte rules every subsystem shares: blanks (codes 0-32), trimming, case-blind ASCII comparison,
+// percent escapes.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +33,10 @@ inline std::string_view TrimBlanks(std::string_view text) {
 // ASCII letters compared without case; other bytes as they are.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string LowerAscii(std::string_view text);
+
+// Every byte for which `needsEscape` holds as "%" and two upper-case hexadecimal digits; the
+// others as they are.
+std::string PercentEscape(std::string_view text, bool (*needsEscape)(unsigned char byte));
 
 // A decimal number: an optional "-" and one or more digits, nothing else. Values beyond the
 // range of int64 are clamped to it, so a huge length still counts as huge.

@@ -1,6 +1,7 @@
 // The file seam: whole-file reads and replacing writes by a CP949 path.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ class IFileSystem {
 
   // True for an existing regular file; false for a directory or nothing.
   virtual bool IsFile(const std::string& path) = 0;
+
+  // The size in bytes of an existing regular file; nothing when there is none.
+  virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
 };
 
 }  // namespace porvan

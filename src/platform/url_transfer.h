@@ -41,6 +41,8 @@ class IUrlTransferEvents {
 struct TTransferLimits {
   std::chrono::milliseconds Connect{30000};
   std::chrono::milliseconds Silence{60000};  // the longest wait for a byte
+  // The longest a probe may take after its connection is made; the transfer has no such bound.
+  std::chrono::milliseconds Probe{60000};
 };
 
 // One HEAD request's answer. Redirects are never followed by the platform.

@@ -159,6 +159,9 @@ TSecureProbeReply TCurlUrlTransfer::ProbeSecure(const std::string& url, const st
   curl_easy_setopt(curl.get(), CURLOPT_NOBODY, 1L);
   curl_easy_setopt(curl.get(), CURLOPT_HTTPHEADER, headers.get());
   SetLimits(curl.get(), limits);
+  // A probe as a whole ends: the connect's limit and the probe's own after it.
+  curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS,
+                   static_cast<long>((limits.Connect + limits.Probe).count()));
   if (curl_easy_perform(curl.get()) != CURLE_OK) {
     return reply;
   }

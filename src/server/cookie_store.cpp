@@ -68,7 +68,8 @@ std::optional<TCookie> ParseCookie(std::string_view text, std::string_view host,
   cookie.Name = std::string(TrimBlanks(pieces.front().substr(0, equals)));
   cookie.Value = std::string(Unquote(TrimBlanks(pieces.front().substr(equals + 1))));
   // Control bytes would end up inside the "Cookie" header of the next request.
-  if (cookie.Name.empty() || HasControlByte(cookie.Name) || HasControlByte(cookie.Value)) {
+  if (cookie.Name.empty() || HasControlByte(cookie.Name) || HasControlByte(cookie.Value) ||
+      cookie.Name.size() + cookie.Value.size() > TCookieStore::kMaxCookieBytes) {
     return std::nullopt;
   }
   std::optional<TCookieStore::TimePoint> maxAgeExpiry;
@@ -99,7 +100,9 @@ std::optional<TCookie> ParseCookie(std::string_view text, std::string_view host,
   }
   if (cookie.Domain.empty()) {
     cookie.Domain = LowerAscii(host);
-  } else if (!DomainMatches(host, cookie.Domain)) {
+  } else if (!DomainMatches(host, cookie.Domain) ||
+             (cookie.Domain.find('.') == std::string::npos && !EqualsNoCase(host, cookie.Domain))) {
+    // A single label is a whole top-level domain: its cookie would go to every site under it.
     return std::nullopt;
   }
   if (cookie.Path.empty()) {
@@ -116,6 +119,14 @@ bool DomainMatches(std::string_view host, std::string_view domain) {
     return false;
   }
   return host.size() == domain.size() || host[host.size() - domain.size() - 1] == '.';
+}
+
+bool PathMatches(std::string_view requestPath, std::string_view cookiePath) {
+  if (!requestPath.starts_with(cookiePath)) {
+    return false;
+  }
+  return requestPath.size() == cookiePath.size() || cookiePath.ends_with('/') ||
+         requestPath[cookiePath.size()] == '/';
 }
 
 void TCookieStore::Store(std::string_view text, std::string_view host, std::string_view requestPath,
@@ -156,7 +167,7 @@ void TCookieStore::DropExpired(TimePoint now) {
 std::string TCookieStore::CookieHeader(std::string_view host, std::string_view path) const {
   std::vector<const TCookie*> applying;
   for (const TCookie& cookie : cookies_) {
-    if (!cookie.Secure && DomainMatches(host, cookie.Domain) && path.starts_with(cookie.Path)) {
+    if (!cookie.Secure && DomainMatches(host, cookie.Domain) && PathMatches(path, cookie.Path)) {
       applying.push_back(&cookie);
     }
   }
@@ -165,10 +176,12 @@ std::string TCookieStore::CookieHeader(std::string_view host, std::string_view p
   });
   std::string header;
   for (const TCookie* cookie : applying) {
-    if (!header.empty()) {
-      header += "; ";
+    const std::string_view separator = header.empty() ? "" : "; ";
+    if (header.size() + separator.size() + cookie->Name.size() + 1 + cookie->Value.size() >
+        kMaxHeaderBytes) {
+      continue;
     }
-    header += cookie->Name + "=" + cookie->Value;
+    header.append(separator).append(cookie->Name).append("=").append(cookie->Value);
   }
   return header;
 }

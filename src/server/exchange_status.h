@@ -11,8 +11,10 @@ enum class TExchangeStatus {
   SendFailed,
   ReceiveFailed,
   TimedOut,            // the server sent nothing for the silence time limit
+  DeadlinePassed,      // the whole exchange outlasted its time limit
   ClosedEarly,         // closed before the end of the reply head, or inside a chunked body
   LineTooLong,         // a status, header or chunk-size line beyond the line limit
+  BadChunk,            // a chunk-size line that is not a hexadecimal number
   TooManyHeaderLines,  // a reply head beyond the header-line limit
   BodyTooLarge,        // a reply body beyond the body limit
   Redirect,            // 3xx other than 304, or any reply with a non-empty "Location"

@@ -8,40 +8,30 @@ namespace porvan {
 namespace {
 
 bool NeedsEscape(unsigned char byte) {
-  constexpr std::string_view kReserved = " #%*<>[]";
+  // "&", "=", "+" and ";" would let a value add a field or change how the server splits it.
+  constexpr std::string_view kReserved = " #%&*+;<=>[]";
   return byte < 33 || byte > 128 ||
          kReserved.find(static_cast<char>(byte)) != std::string_view::npos;
 }
 
 }  // namespace
 
-std::string EncodeFieldValue(std::string_view value) {
-  constexpr std::string_view kHex = "0123456789ABCDEF";
-  std::string encoded;
-  encoded.reserve(value.size());
-  for (const char c : value) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (NeedsEscape(byte)) {
-      encoded += '%';
-      encoded += kHex[byte >> 4];
-      encoded += kHex[byte & 0x0F];
-    } else {
-      encoded += c;
-    }
-  }
-  return encoded;
+TFormLine::TFormLine(std::string_view line) {
+  const std::size_t equals = line.find('=');
+  const std::size_t valueStart = equals == std::string_view::npos ? line.size() : equals + 1;
+  Fixed = std::string(line.substr(0, valueStart));
+  Value = std::string(line.substr(valueStart));
 }
 
-std::string BuildFormBody(const std::vector<std::string>& lines) {
+std::string EncodeFieldValue(std::string_view value) {
+  return PercentEscape(value, NeedsEscape);
+}
+
+std::string BuildFormBody(const std::vector<TFormLine>& lines) {
   std::string body;
-  for (const std::string& line : lines) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos) {
-      body += line;
-    } else {
-      body.append(line, 0, equals + 1);
-      body += EncodeFieldValue(std::string_view(line).substr(equals + 1));
-    }
+  for (const TFormLine& line : lines) {
+    body += line.Fixed;
+    body += EncodeFieldValue(line.Value);
     if (lines.size() > 1) {
       body += '&';
     }

@@ -25,8 +25,7 @@ void StoreCookies(const TReplyHead& head, const TUrlParts& url, TCookieStore& co
 
 }  // namespace
 
-TPostResult TFormPostClient::PostForm(const std::string& url,
-                                      const std::vector<std::string>& lines) {
+TPostResult TFormPostClient::PostForm(const std::string& url, const std::vector<TFormLine>& lines) {
   kept_.reset();
   TPostResult result;
   const TSplitUrl split = SplitUrl(url);
@@ -48,18 +47,20 @@ TPostResult TFormPostClient::PostForm(const std::string& url,
     return result;
   }
   ISocket& socket = *connection.Socket;
+  const TExchangeDeadline deadline(Clock, ExchangeTimeLimit);
   // The head goes in one send and the body in a second one.
   for (const std::string* part : {&head, &body}) {
     if (part->empty()) {
       continue;
     }
-    if (const TNetStatus sent = socket.SendAll(*part, SilenceTimeLimit); sent != TNetStatus::Ok) {
+    const TNetStatus sent = socket.SendAll(*part, deadline.Cut(SilenceTimeLimit));
+    if (sent != TNetStatus::Ok) {
       result.Status = SendFailure(sent);
       return result;
     }
   }
 
-  TReplyReader reader(socket, SilenceTimeLimit);
+  TReplyReader reader(socket, SilenceTimeLimit, &deadline);
   TReply reply;
   result.Status = ReceiveReply(reader, ErrorBodyWait, reply);
   if (!reply.HeadComplete) {

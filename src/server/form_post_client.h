@@ -8,7 +8,9 @@
 
 #include "platform/socket.h"
 #include "server/cookie_store.h"
+#include "server/exchange_deadline.h"
 #include "server/exchange_status.h"
+#include "server/form_encoding.h"
 
 namespace porvan {
 
@@ -25,13 +27,17 @@ class TFormPostClient {
   explicit TFormPostClient(ISocketFactory& sockets) : sockets_(sockets) {}
 
   // Each exchange opens a new connection; one kept after a keep-alive reply is closed first.
-  // Every wait is bounded: a server that accepts and never answers must not freeze the program.
-  TPostResult PostForm(const std::string& url, const std::vector<std::string>& lines);
+  // Every wait is bounded, and so is the whole exchange after the connect: a server that
+  // accepts and never answers, or answers a byte at a time, must not freeze the program.
+  TPostResult PostForm(const std::string& url, const std::vector<TFormLine>& lines);
 
   std::string UserAgent;
   std::chrono::milliseconds ConnectTimeLimit{30000};
   std::chrono::milliseconds SilenceTimeLimit{60000};  // the longest wait for a byte
   std::chrono::milliseconds ErrorBodyWait{2000};      // each wait while a failed reply is drained
+  // From the connection's start to the end of the reply and its drain.
+  std::chrono::milliseconds ExchangeTimeLimit{60000};
+  TClockNow Clock = std::chrono::steady_clock::now;
 
   const TCookieStore& Cookies() const { return cookies_; }
 

@@ -11,6 +11,11 @@ namespace porvan {
 
 namespace {
 
+// The fields each reply kind is read for: status, message and two more of an access reply; the
+// first two of a version or domain reply.
+constexpr std::size_t kAccessFields = 4;
+constexpr std::size_t kAnswerFields = 2;
+
 // The server writes "_" where its message needs a blank, since blanks separate fields.
 std::string MessageText(std::string field) {
   std::replace(field.begin(), field.end(), '_', ' ');
@@ -25,7 +30,7 @@ TRemoteServerCon::TRemoteServerCon(ISocketFactory& sockets, IMessageBox& message
   HttpClient.UserAgent = "Vindra Porvan Client";
 }
 
-std::string TRemoteServerCon::PostRequest(const std::vector<std::string>& lines) {
+std::string TRemoteServerCon::PostRequest(const std::vector<TFormLine>& lines) {
   TPostResult result = HttpClient.PostForm(ServerURL, lines);
   if (!result.Ok() || result.Body.empty()) {
     return {};
@@ -40,8 +45,8 @@ std::string TRemoteServerCon::GetClientIP() {
 
 bool TRemoteServerCon::AccessRequest(const std::string& domain, const std::string& protocol,
                                      const std::string& mode) {
-  const std::vector<std::string> lines = {"mode=" + mode, "protocol=" + protocol,
-                                          "query=" + domain};
+  const std::vector<TFormLine> lines = {
+      {"mode=", mode}, {"protocol=", protocol}, {"query=", domain}};
   AccessField3.clear();
   AccessField4.clear();
   LastSucceeded = false;
@@ -50,7 +55,7 @@ bool TRemoteServerCon::AccessRequest(const std::string& domain, const std::strin
   if (reply.empty()) {
     return false;
   }
-  const std::vector<std::string> fields = SplitReplyFields(reply, ':');
+  const std::vector<std::string> fields = SplitReplyFields(reply, ':', kAccessFields);
   LastSucceeded = FieldOrEmpty(fields, 0) == "SUCCESS";
   LastMessage = MessageText(FieldOrEmpty(fields, 1));
   if (LastSucceeded) {
@@ -85,11 +90,11 @@ bool TRemoteServerCon::CloseSSH(const std::string& domain) {
 }
 
 TVersionCheck TRemoteServerCon::CheckVersion(const std::string& version) {
-  const std::string reply = PostRequest({"mode=check_version&version=" + version});
+  const std::string reply = PostRequest({{"mode=check_version&version=", version}});
   if (reply == "OK") {
     return TVersionCheck::Current;
   }
-  const std::string url = FieldOrEmpty(SplitReplyFields(reply, '|'), 1);
+  const std::string url = FieldOrEmpty(SplitReplyFields(reply, '|', kAnswerFields), 1);
   if (url.empty()) {
     return TVersionCheck::NoAnswer;
   }
@@ -98,11 +103,11 @@ TVersionCheck TRemoteServerCon::CheckVersion(const std::string& version) {
 }
 
 bool TRemoteServerCon::IsValidDomain(const std::string& domain) {
-  const std::string reply = PostRequest({"mode=is_valid_domain&domain=" + domain});
+  const std::string reply = PostRequest({{"mode=is_valid_domain&domain=", domain}});
   if (reply == "OK") {
     return true;
   }
-  LastMessage = MessageText(FieldOrEmpty(SplitReplyFields(reply, ':'), 1));
+  LastMessage = MessageText(FieldOrEmpty(SplitReplyFields(reply, ':', kAnswerFields), 1));
   return false;
 }
 

@@ -17,7 +17,7 @@ class TRemoteServerCon {
   TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages, std::string serverURL);
 
   // The reply body, or empty text when the exchange failed; a non-empty body becomes LastReply.
-  std::string PostRequest(const std::vector<std::string>& lines);
+  std::string PostRequest(const std::vector<TFormLine>& lines);
 
   // The client's address as the server sees it: the whole reply, unchanged.
   std::string GetClientIP();

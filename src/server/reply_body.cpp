@@ -15,7 +15,11 @@ TExchangeStatus ReadChunked(TReplyReader& reader, std::string& body) {
     if (const TExchangeStatus read = reader.ReadLine(line); read != TExchangeStatus::Ok) {
       return read;
     }
-    const std::size_t size = ParseChunkSize(line);
+    const std::optional<std::size_t> chunk = ParseChunkSize(line);
+    if (!chunk) {
+      return TExchangeStatus::BadChunk;
+    }
+    const std::size_t size = *chunk;
     if (size == 0) {
       break;
     }
@@ -38,20 +42,30 @@ TExchangeStatus ReadChunked(TReplyReader& reader, std::string& body) {
   return last == TExchangeStatus::ClosedEarly ? TExchangeStatus::Ok : last;
 }
 
-bool IsChunked(const TReplyHead& head) {
-  return LowerAscii(head.Find("Transfer-Encoding").value_or("")).find("chunked") !=
-         std::string::npos;
-}
-
 }  // namespace
 
-std::size_t ParseChunkSize(std::string_view line) {
+bool NamesChunked(std::string_view transferEncoding) {
+  for (;;) {
+    const std::size_t comma = transferEncoding.find(',');
+    std::string_view coding = transferEncoding.substr(0, comma);
+    coding = TrimBlanks(coding.substr(0, coding.find(';')));
+    if (EqualsNoCase(coding, "chunked")) {
+      return true;
+    }
+    if (comma == std::string_view::npos) {
+      return false;
+    }
+    transferEncoding.remove_prefix(comma + 1);
+  }
+}
+
+std::optional<std::size_t> ParseChunkSize(std::string_view line) {
   std::size_t end = 0;
   while (end < line.size() && !IsBlank(line[end]) && line[end] != ';') {
     ++end;
   }
   if (end == 0) {
-    return 0;
+    return std::nullopt;
   }
   constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
   std::size_t size = 0;
@@ -64,7 +78,7 @@ std::size_t ParseChunkSize(std::string_view line) {
     } else if (c >= 'A' && c <= 'F') {
       digit = c - 'A' + 10;
     } else {
-      return 0;
+      return std::nullopt;
     }
     size = size > (kMax >> 4) ? kMax : size * 16 + static_cast<std::size_t>(digit);
   }
@@ -81,7 +95,7 @@ TExchangeStatus ReadReplyBody(TReplyReader& reader, const TReplyHead& head, std:
     }
     return reader.ReadUpTo(static_cast<std::size_t>(length), body);
   }
-  if (IsChunked(head)) {
+  if (NamesChunked(head.Find("Transfer-Encoding").value_or(""))) {
     return ReadChunked(reader, body);
   }
   if (length < 0) {

@@ -1,7 +1,10 @@
 // The body of a reply, delimited by Content-Length, chunks, or the end of the connection.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "server/exchange_status.h"
 #include "server/reply_head.h"
@@ -14,7 +17,11 @@ namespace porvan {
 TExchangeStatus ReadReplyBody(TReplyReader& reader, const TReplyHead& head, std::string& body);
 
 // The size of a chunk-size line: the hexadecimal number before the first blank or ";" (chunk
-// extensions follow a ";"); 0 when it is not a number; clamped when it overflows.
-std::size_t ParseChunkSize(std::string_view line);
+// extensions follow a ";"), clamped when it overflows; nothing when it is not a number, since
+// taking that for the last chunk would end the body early without a word.
+std::optional<std::size_t> ParseChunkSize(std::string_view line);
+
+// The "Transfer-Encoding" value names "chunked" as one of its comma-separated codings.
+bool NamesChunked(std::string_view transferEncoding);
 
 }  // namespace porvan

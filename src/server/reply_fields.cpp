@@ -55,15 +55,16 @@ class TReplyCursor {
 
 }  // namespace
 
-std::vector<std::string> SplitReplyFields(std::string_view reply, char delimiter) {
+std::vector<std::string> SplitReplyFields(std::string_view reply, char delimiter,
+                                          std::size_t maxFields) {
   std::vector<std::string> fields;
   TReplyCursor cursor(reply);
   cursor.SkipBlanks();
-  while (!cursor.AtEnd()) {
+  while (!cursor.AtEnd() && fields.size() < maxFields) {
     fields.push_back(cursor.Current() == '"' ? cursor.ReadQuoted() : cursor.ReadPlain(delimiter));
     cursor.SkipBlanks();
     if (!cursor.AtEnd() && cursor.Current() == delimiter) {
-      if (cursor.IsLast()) {
+      if (cursor.IsLast() && fields.size() < maxFields) {
         fields.emplace_back();
       }
       cursor.Step();

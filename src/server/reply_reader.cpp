@@ -18,14 +18,19 @@ TExchangeStatus TReplyReader::Fill() {
   // Drop what has been read, so the buffer never holds more than one line and one receive.
   buffer_.erase(0, start_);
   start_ = 0;
-  switch (socket_.Receive(buffer_, kReceiveBytes, wait_)) {
+  if (deadline_ != nullptr && deadline_->Passed()) {
+    return TExchangeStatus::DeadlinePassed;
+  }
+  const std::chrono::milliseconds wait = deadline_ != nullptr ? deadline_->Cut(wait_) : wait_;
+  switch (socket_.Receive(buffer_, kReceiveBytes, wait)) {
     case TNetStatus::Ok:
       return TExchangeStatus::Ok;
     case TNetStatus::Closed:
       closed_ = true;
       return TExchangeStatus::ClosedEarly;
     case TNetStatus::TimedOut:
-      return TExchangeStatus::TimedOut;
+      return deadline_ != nullptr && deadline_->Passed() ? TExchangeStatus::DeadlinePassed
+                                                         : TExchangeStatus::TimedOut;
     case TNetStatus::Error:
       break;
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/socket.h"
+#include "server/exchange_deadline.h"
 #include "server/exchange_status.h"
 
 namespace porvan {
@@ -13,12 +14,15 @@ namespace porvan {
 // Bounds that keep a broken or hostile server from growing memory without limit.
 inline constexpr std::size_t kMaxLineBytes = 16384;
 inline constexpr std::size_t kMaxHeadLines = 100;
-inline constexpr std::size_t kMaxBodyBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxBodyBytes = std::size_t{1024} * 1024;
 
 class TReplyReader {
  public:
-  // `wait` bounds each wait for more bytes from the server.
-  TReplyReader(ISocket& socket, std::chrono::milliseconds wait) : socket_(socket), wait_(wait) {}
+  // `wait` bounds each wait for more bytes from the server; `deadline`, when given, bounds them
+  // all together and must outlive the reader.
+  TReplyReader(ISocket& socket, std::chrono::milliseconds wait,
+               const TExchangeDeadline* deadline = nullptr)
+      : socket_(socket), wait_(wait), deadline_(deadline) {}
 
   void SetWait(std::chrono::milliseconds wait) { wait_ = wait; }
 
@@ -41,6 +45,7 @@ class TReplyReader {
 
   ISocket& socket_;
   std::chrono::milliseconds wait_;
+  const TExchangeDeadline* deadline_;
   std::string buffer_;
   std::size_t start_ = 0;  // first unread byte of buffer_
   bool closed_ = false;

@@ -16,6 +16,17 @@ bool HasControlCharacter(std::string_view url) {
   });
 }
 
+// A blank or a backslash in the authority is no host name; resolvers and proxies disagree on it.
+bool HasForbiddenHostByte(std::string_view authority) {
+  return authority.find_first_of(" \\") != std::string_view::npos;
+}
+
+// Blanks and bytes above 0x7E may not stand raw in a request line; "%" and the rest stay as
+// written, so a URL that is escaped already is sent unchanged.
+std::string EscapeTargetBytes(std::string_view text) {
+  return PercentEscape(text, [](unsigned char byte) { return byte == ' ' || byte >= 0x7F; });
+}
+
 bool IsValidPort(std::string_view port) {
   const auto number = ParseDecimal(port);
   return number && port.front() != '-' && *number >= 1 && *number <= 65535;
@@ -23,7 +34,7 @@ bool IsValidPort(std::string_view port) {
 
 // Splits "host", "host:port", "[v6]" or "[v6]:port"; false for an unclosed bracket.
 bool SplitHostPort(std::string_view hostPort, TUrlParts& parts) {
-  std::size_t hostEnd = hostPort.size();
+  std::size_t hostEnd = std::min(hostPort.find(':'), hostPort.size());
   if (!hostPort.empty() && hostPort.front() == '[') {
     const std::size_t close = hostPort.find(']');
     if (close == std::string_view::npos) {
@@ -33,8 +44,6 @@ bool SplitHostPort(std::string_view hostPort, TUrlParts& parts) {
     if (hostEnd < hostPort.size() && hostPort[hostEnd] != ':') {
       return false;
     }
-  } else {
-    hostEnd = std::min(hostPort.find(':'), hostPort.size());
   }
   parts.Host = std::string(hostPort.substr(0, hostEnd));
   if (hostEnd < hostPort.size()) {
@@ -76,6 +85,10 @@ TSplitUrl SplitUrl(std::string_view url) {
   const std::size_t authorityEnd = std::min(rest.find_first_of("/?"), rest.size());
   std::string_view authority = rest.substr(0, authorityEnd);
   std::string_view target = rest.substr(authorityEnd);
+  if (HasForbiddenHostByte(authority)) {
+    result.Status = TUrlStatus::BadHost;
+    return result;
+  }
   if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
     authority.remove_prefix(at + 1);
   }
@@ -99,13 +112,13 @@ TSplitUrl SplitUrl(std::string_view url) {
   }
 
   const std::size_t queryStart = std::min(target.find('?'), target.size());
-  parts.Query = std::string(target.substr(queryStart));
+  parts.Query = EscapeTargetBytes(target.substr(queryStart));
   const std::string_view beforeQuery = target.substr(0, queryStart);
   const std::size_t lastSlash = beforeQuery.rfind('/');
   const std::size_t documentStart = lastSlash == std::string_view::npos ? 0 : lastSlash + 1;
-  parts.Path =
-      documentStart == 0 ? std::string("/") : std::string(beforeQuery.substr(0, documentStart));
-  parts.Document = std::string(beforeQuery.substr(documentStart));
+  parts.Path = documentStart == 0 ? std::string("/")
+                                  : EscapeTargetBytes(beforeQuery.substr(0, documentStart));
+  parts.Document = EscapeTargetBytes(beforeQuery.substr(documentStart));
   return result;
 }
 

@@ -1,6 +1,9 @@
 // TfmConfig: the settings dialog's form logic.
 #include "settings/config_form.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "common/notice.h"
 #include "common/text_bytes.h"
 #include "platform/code_page.h"
@@ -26,6 +29,13 @@ const char* const kUnusableDomainMessage =
 const char* const kShortcutQuestion = "바탕화면에 바로가기를 생성 하시겠습니까?";
 const char* const kShortcutCaption = "바로가기 생성";
 const char* const kShortcutDone = "바로가기생성 완료";
+const char* const kBlankInDomainMessage = "도메인에 공백을 넣을 수 없습니다";
+
+// The shortcut's arguments are not quoted: "a b" would come back as domain "a" and type "b".
+bool HasBlankInside(std::string_view domain) {
+  const std::string_view trimmed = TrimBlanks(domain);
+  return std::any_of(trimmed.begin(), trimmed.end(), IsBlank);
+}
 
 }  // namespace
 
@@ -49,7 +59,7 @@ void TfmConfig::btnOkClick() {
   try {
     SysVar->SetFTPPath(fFTPPath.Text());
     SysVar->SetSSHPath(fSSHPath.Text());
-  } catch (const TWriteError& error) {
+  } catch (const TSettingsError& error) {
     ShowErrorReport(platform_.Messages, error.what());
     return;
   }
@@ -88,6 +98,10 @@ void TfmConfig::btnMakeShortcutClick() {
   // Checked before the server is asked: such a name could put the link outside the desktop.
   if (!IsUsableInFileName(domain)) {
     ShowNotice(platform_.Messages, Utf8ToCp949(kUnusableDomainMessage));
+    return;
+  }
+  if (HasBlankInside(domain)) {
+    ShowNotice(platform_.Messages, Utf8ToCp949(kBlankInDomainMessage));
     return;
   }
   if (!IsValidDomain(domain)) {

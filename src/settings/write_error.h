@@ -1,4 +1,5 @@
-// The error a settings write raises: "Unable to write to <full path>".
+// The errors of the settings file that reach the user: "Unable to write to <full path>", a
+// value the file cannot hold, and a file too large to be settings.
 #pragma once
 
 #include <stdexcept>
@@ -6,10 +7,17 @@
 
 namespace porvan {
 
-class TWriteError : public std::runtime_error {
+class TSettingsError : public std::runtime_error {
  public:
-  explicit TWriteError(const std::string& path)
-      : std::runtime_error("Unable to write to " + path) {}
+  using std::runtime_error::runtime_error;
+};
+
+class TWriteError : public TSettingsError {
+ public:
+  explicit TWriteError(const std::string& path) : TSettingsError("Unable to write to " + path) {}
+  // The write was refused before the file was touched, for `reason`.
+  TWriteError(const std::string& path, const std::string& reason)
+      : TSettingsError("Unable to write to " + path + ": " + reason) {}
 };
 
 }  // namespace porvan

@@ -11,7 +11,7 @@ TResolveResult TCustomURLDownload::ResolveRedirects(const std::string& URL) cons
   TResolveResult result;
   std::string current = URL;
   for (int hop = 0;; ++hop) {
-    const TProbeResult probe = ProbeURL(current, sockets_, transfer_, Limits);
+    const TProbeResult probe = ProbeURL(current, sockets_, transfer_, Limits, Clock);
     if (!probe.Answered()) {
       result.Status = TResolveStatus::ProbeFailed;
       result.ProbeStatus = probe.Status;

@@ -7,6 +7,7 @@
 
 #include "platform/socket.h"
 #include "platform/url_transfer.h"
+#include "server/exchange_deadline.h"
 #include "server/exchange_status.h"
 
 namespace porvan {
@@ -54,6 +55,7 @@ class TCustomURLDownload final : public IUrlTransferEvents {
 
   // Bounds of each probe and of the transfer's waits; members so tests can shorten them.
   TTransferLimits Limits;
+  TClockNow Clock = std::chrono::steady_clock::now;  // what the probes' deadline reads
 
   // Follows "Location" replies with a fresh HEAD probe per hop, at most kMaxRedirectHops.
   TResolveResult ResolveRedirects(const std::string& URL) const;

@@ -35,18 +35,20 @@ TProbeResult Failed(TExchangeStatus status) {
 }
 
 TProbeResult ProbePlain(const TUrlParts& parts, const std::string& referer, ISocketFactory& sockets,
-                        const TTransferLimits& limits) {
+                        const TTransferLimits& limits, const TClockNow& clock) {
   TConnectResult connection =
       sockets.Connect(parts.ConnectHost(), parts.ConnectPort(), limits.Connect);
   if (connection.Status != TNetStatus::Ok) {
     return Failed(ConnectFailure(connection.Status));
   }
   ISocket& socket = *connection.Socket;
-  if (const TNetStatus sent = socket.SendAll(BuildProbeHead(parts, referer), limits.Silence);
-      sent != TNetStatus::Ok) {
+  const TExchangeDeadline deadline(clock, limits.Probe);
+  const TNetStatus sent =
+      socket.SendAll(BuildProbeHead(parts, referer), deadline.Cut(limits.Silence));
+  if (sent != TNetStatus::Ok) {
     return Failed(SendFailure(sent));
   }
-  TReplyReader reader(socket, limits.Silence);
+  TReplyReader reader(socket, limits.Silence, &deadline);
   TReplyHead head;
   if (const TExchangeStatus read = ReadReplyHead(reader, head); read != TExchangeStatus::Ok) {
     return Failed(read);
@@ -82,12 +84,12 @@ std::string BuildProbeHead(const TUrlParts& url, const std::string& referer) {
 }
 
 TProbeResult ProbeURL(const std::string& url, ISocketFactory& sockets, IUrlTransfer& transfer,
-                      const TTransferLimits& limits) {
+                      const TTransferLimits& limits, const TClockNow& clock) {
   const std::string referer = GetURLRoot(url);
   const TSplitUrl split = SplitUrl(url);
   switch (split.Status) {
     case TUrlStatus::Ok:
-      return ProbePlain(split.Parts, referer, sockets, limits);
+      return ProbePlain(split.Parts, referer, sockets, limits, clock);
     case TUrlStatus::SecureScheme:
       return ProbeSecure(url, referer, transfer, limits);
     default:

@@ -5,6 +5,7 @@
 
 #include "platform/socket.h"
 #include "platform/url_transfer.h"
+#include "server/exchange_deadline.h"
 #include "server/exchange_status.h"
 #include "server/url_parts.h"
 
@@ -27,9 +28,10 @@ std::string BuildProbeHead(const TUrlParts& url, const std::string& referer);
 
 // Probes `url` on a connection of its own, with "Referer" GetURLRoot(url); redirects are not
 // followed and no reply body is read. http goes over `sockets`, so every byte is the program's
-// own; https goes through the platform's secure client, which checks the certificate.
+// own, and ends by limits.Probe after the connect as `clock` tells; https goes through the
+// platform's secure client, which checks the certificate.
 TProbeResult ProbeURL(const std::string& url, ISocketFactory& sockets, IUrlTransfer& transfer,
-                      const TTransferLimits& limits);
+                      const TTransferLimits& limits, const TClockNow& clock);
 
 // The URL a redirect leads to: a location that starts with "http://" or "https://" (in any
 // case) as it stands; any other joined to GetURLDir(url) after one leading "/" is dropped, so

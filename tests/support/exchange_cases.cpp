@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "server/form_post_client.h"
 
 namespace porvan::testing {
@@ -12,8 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const std::vector<std::string> kOpenForm = {"mode=open_request", "protocol=FTP",
-                                            "query=example.com"};
+const std::vector<TFormLine> kOpenForm = {"mode=open_request", "protocol=FTP", "query=example.com"};
 
 std::string Ok(const std::string& headers, const std::string& body) {
   return "HTTP/1.1 200 OK\r\n" + headers + "\r\n" + body;
@@ -56,6 +57,13 @@ std::vector<TExchangeCase> LoopbackExchangeCases() {
       {.Name = "304",
        .Turns = {Answer("HTTP/1.1 304 Not Modified\r\n\r\n")},
        .Status = TExchangeStatus::HttpError},
+      {.Name = "chunk size that is not hex",
+       .Turns = {Answer(Ok("Transfer-Encoding: chunked\r\n", "2\r\nOK\r\n<html>\r\n0\r\n\r\n"))},
+       .Status = TExchangeStatus::BadChunk},
+      {.Name = "chunked only as a word",
+       .Turns = {Answer(Ok("Transfer-Encoding: unchunked\r\n", "2\r\nOK\r\n0\r\n\r\n"))},
+       .Status = TExchangeStatus::Ok,
+       .Body = "2\r\nOK\r\n0\r\n\r\n"},
       {.Name = "close before the empty line",
        .Turns = {Answer("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n")},
        .Status = TExchangeStatus::ClosedEarly},
@@ -138,6 +146,29 @@ void CheckOpenRequestBytes(TLoopback address, ISocketFactory& sockets) {
   const std::string host = address == TLoopback::IPv4 ? "127.0.0.1" : "[::1]";
   ASSERT_EQ(server.Requests().size(), 1u);
   EXPECT_EQ(server.Requests()[0], ExpectedOpenRequest(host + ":" + std::to_string(server.Port())));
+}
+
+std::function<std::chrono::steady_clock::time_point()> SteppingClock(
+    std::chrono::milliseconds step) {
+  auto now = std::make_shared<std::chrono::steady_clock::time_point>();
+  return [now, step] { return *now += step; };
+}
+
+void CheckDripFedExchangeEnds(TLoopback address, ISocketFactory& sockets) {
+  // Long enough that the whole drip takes seconds; the deadline must end it after a few bytes.
+  const std::string reply =
+      "HTTP/1.1 200 OK\r\nX-Drip: " + std::string(2000, 'x') + "\r\nContent-Length: 2\r\n\r\nOK";
+  TLoopbackServer server({{reply, TServerAct::Drip}}, address);
+  ASSERT_TRUE(server.Listening());
+  TFormPostClient client(sockets);
+  client.ConnectTimeLimit = 5000ms;
+  client.SilenceTimeLimit = 5000ms;
+  client.ExchangeTimeLimit = 60000ms;
+  client.Clock = SteppingClock(1000ms);
+  const TPostResult result = client.PostForm(server.Url("/p/x.php"), kOpenForm);
+  EXPECT_EQ(result.Status, TExchangeStatus::DeadlinePassed);
+  EXPECT_EQ(result.Body, "");
+  EXPECT_TRUE(server.WaitUntilServed(5000ms));
 }
 
 }  // namespace porvan::testing

@@ -2,6 +2,8 @@
 // the Windows tests so that both socket implementations meet the same replies.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,5 +32,14 @@ std::string ExpectedOpenRequest(const std::string& hostHeader);
 
 // Posts the FTP open form to a loopback server and checks every byte the server received.
 void CheckOpenRequestBytes(TLoopback address, ISocketFactory& sockets);
+
+// A server that drips its reply a byte at a time, never silent for long: with a clock that
+// moves a second at each reading, the exchange must end at its deadline, long before the reply
+// is whole.
+void CheckDripFedExchangeEnds(TLoopback address, ISocketFactory& sockets);
+
+// A clock that moves on by `step` each time it is read, so that deadlines pass without waiting.
+std::function<std::chrono::steady_clock::time_point()> SteppingClock(
+    std::chrono::milliseconds step);
 
 }  // namespace porvan::testing

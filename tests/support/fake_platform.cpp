@@ -13,6 +13,14 @@ std::optional<std::string> FakeFileSystem::LoadFile(const std::string& path) {
   return found->second;
 }
 
+std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) {
+  auto found = Files.find(path);
+  if (found == Files.end()) {
+    return std::nullopt;
+  }
+  return found->second.size();
+}
+
 bool FakeFileSystem::SaveFile(const std::string& path, std::string_view bytes) {
   if (FailWrites) {
     return false;

@@ -30,6 +30,7 @@ class FakeFileSystem : public IFileSystem {
   std::optional<std::string> LoadFile(const std::string& path) override;
   bool SaveFile(const std::string& path, std::string_view bytes) override;
   bool IsFile(const std::string& path) override { return Files.count(path) > 0; }
+  std::optional<std::uint64_t> FileSize(const std::string& path) override;
 };
 
 class FakeProcessInfo : public IProcessInfo {

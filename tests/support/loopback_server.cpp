@@ -14,6 +14,7 @@ using namespace std::chrono_literals;
 
 constexpr auto kSlice = 50ms;  // how often a waiting server looks whether it must stop
 constexpr auto kRequestWait = 5s;
+constexpr auto kDripPause = 2ms;
 
 std::size_t ContentLength(const std::string& head) {
   std::string lower;
@@ -111,6 +112,15 @@ void TLoopbackServer::ServeTurn(ISocket& socket, const TServerTurn& turn) {
       break;
     case TServerAct::StaySilent:
       WaitForClientClose(socket);
+      break;
+    case TServerAct::Drip:
+      for (std::size_t at = 0; at < turn.Reply.size() && !stop_; ++at) {
+        if (socket.SendAll(std::string_view(turn.Reply).substr(at, 1), kRequestWait) !=
+            TNetStatus::Ok) {
+          break;
+        }
+        std::this_thread::sleep_for(kDripPause);
+      }
       break;
   }
 }

@@ -19,6 +19,7 @@ enum class TServerAct {
   AnswerAndHold,    // read the request, send the reply, wait until the client closes
   CloseUnanswered,  // read the request and close without answering
   StaySilent,       // read the request and never answer; wait until the client closes
+  Drip,             // read the request, send the reply a byte at a time with pauses, close
 };
 
 struct TServerTurn {

@@ -9,6 +9,7 @@
 namespace porvan {
 namespace {
 
+using testing::CheckDripFedExchangeEnds;
 using testing::CheckExchange;
 using testing::CheckOpenRequestBytes;
 using testing::LoopbackExchangeCases;
@@ -36,6 +37,10 @@ TEST_F(WinsockExchangeTest, JudgesEveryScriptedReplyOverIPv6) {
   for (const auto& exchange : LoopbackExchangeCases()) {
     CheckExchange(exchange, TLoopback::IPv6, *sockets);
   }
+}
+
+TEST_F(WinsockExchangeTest, ADripFeedingServerMeetsTheDeadline) {
+  CheckDripFedExchangeEnds(TLoopback::IPv4, *sockets);
 }
 
 TEST_F(WinsockExchangeTest, ResolvesLocalhost) {

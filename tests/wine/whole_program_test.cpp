@@ -18,6 +18,12 @@ namespace {
 using namespace testing::bodies;
 using testing::HttpReply;
 
+// The requests of a shortcut start for the domain, as it must appear in the form.
+std::vector<std::string> ExpectedBodies(const std::string& formDomain) {
+  return {kClientIPBody, kVersionBody, "mode=open_request&protocol=FTP&query=" + formDomain + "&",
+          "mode=close_request&protocol=FTP&query=" + formDomain + "&"};
+}
+
 const std::vector<std::string> kExpectedBodies = {kClientIPBody, kVersionBody, kOpenFtpBody,
                                                   kCloseFtpBody};
 
@@ -37,6 +43,8 @@ struct TShortcutStart {
   std::wstring exe = folder.Path() + L"Porvan.exe";
   std::wstring client = folder.Path() + L"record_run.exe";
   HWND window = nullptr;
+  std::wstring domain = L"example.com";  // as the domain field shows it
+  std::vector<std::string> expected = kExpectedBodies;
 
   TShortcutStart() {
     const std::wstring built = testing::TestExecutableFolder() + L"..\\";
@@ -63,15 +71,14 @@ struct TShortcutStart {
       Sleep(50);
     }
     ASSERT_TRUE(testing::FileExists(client + L".ran"));
-    EXPECT_EQ(Bodies(),
-              std::vector<std::string>(kExpectedBodies.begin(), kExpectedBodies.end() - 1));
+    EXPECT_EQ(Bodies(), std::vector<std::string>(expected.begin(), expected.end() - 1));
     // Minimised from the shortcut: into the tray, no window and no taskbar button.
     EXPECT_FALSE(IsWindowVisible(window));
     HWND edit = FindWindowExW(window, nullptr, L"EDIT", nullptr);
-    wchar_t domain[64] = {};
+    wchar_t shown[64] = {};
     // Sent, not GetWindowText: that does not ask a control of another process.
-    SendMessageW(edit, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(domain));
-    EXPECT_STREQ(domain, L"example.com");
+    SendMessageW(edit, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(std::wstring(shown), domain);
   }
 };
 
@@ -94,6 +101,20 @@ TEST(WholeProgramTest, TheEndOfTheSessionClosesAccessWithoutAQuestion) {
   SendMessageW(start.window, WM_ENDSESSION, TRUE, 0);
   EXPECT_EQ(porvan.WaitForExit(20000), 0u);
   EXPECT_EQ(start.Bodies(), kExpectedBodies);
+}
+
+// A shortcut whose domain tries to turn the close at exit into an open: both requests carry it
+// as one escaped value, so the close stays a close.
+TEST(WholeProgramTest, AShortcutDomainCannotAddFormFields) {
+  TShortcutStart start;
+  start.domain = L"x&mode=open_request&query=example.com";
+  start.expected = ExpectedBodies("x%26mode%3Dopen_request%26query%3Dexample.com");
+  testing::TProcess porvan(start.exe, start.domain + L" FTP true", start.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  start.WaitUntilOpen();
+  PostMessageW(start.window, 0x8083, 0, 0);
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+  EXPECT_EQ(start.Bodies(), start.expected);
 }
 
 }  // namespace

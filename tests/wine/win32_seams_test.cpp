@@ -20,7 +20,10 @@ TEST(Win32SeamsTest, FilesInAKoreanFolderAreReadAndReplaced) {
   const std::string path = Narrow(folder.Path()) + "Porvan.ini";
   EXPECT_FALSE(files.LoadFile(path).has_value());
   EXPECT_FALSE(files.IsFile(path));
+  EXPECT_EQ(files.FileSize(path), std::nullopt);
   ASSERT_TRUE(files.SaveFile(path, "[config]\r\nk=\xB0\xA1\r\n"));
+  EXPECT_EQ(files.FileSize(path), 16u);
+  EXPECT_EQ(files.FileSize(Narrow(folder.Path())), std::nullopt);
   ASSERT_TRUE(files.SaveFile(path, "[config]\r\nk=2\r\n"));
   EXPECT_EQ(files.LoadFile(path).value_or("<none>"), "[config]\r\nk=2\r\n");
   EXPECT_TRUE(files.IsFile(path));

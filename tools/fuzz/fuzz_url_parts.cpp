@@ -20,6 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       parts.ConnectPort() == "0") {
     std::abort();
   }
+  // Nothing raw in the request line that a server or proxy could read two ways.
+  const std::string target = parts.Target();
+  const bool rawByte = std::any_of(target.begin(), target.end(), [](char c) {
+    return static_cast<unsigned char>(c) <= ' ' || static_cast<unsigned char>(c) >= 0x7F;
+  });
+  if (rawByte || parts.Host.find_first_of(" \\") != std::string::npos) {
+    std::abort();
+  }
   // No URL may add a line to the head: exactly the request line, six headers and the empty line.
   const std::string head = porvan::BuildPostHead(parts, 0, "UA", "");
   const auto lineEnds = std::count(head.begin(), head.end(), '\n');

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build/fuzz and runs each one
 # for FUZZ_SECONDS seconds (60 by default), then prints executions and findings per target.
+# Names given as arguments (form_encoding, cookie_store ...) run only those targets.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
 OUT=$ROOT/build/fuzz
@@ -9,17 +10,22 @@ CXX=${FUZZ_CXX:-clang++}
 mkdir -p "$OUT"
 
 SERVER_SOURCES=(
-  "$ROOT"/src/server/text_bytes.cpp "$ROOT"/src/server/reply_fields.cpp
+  "$ROOT"/src/common/text_bytes.cpp "$ROOT"/src/server/reply_fields.cpp
   "$ROOT"/src/server/reply_reader.cpp "$ROOT"/src/server/reply_head.cpp
   "$ROOT"/src/server/reply_body.cpp "$ROOT"/src/server/reply.cpp
   "$ROOT"/src/server/url_parts.cpp "$ROOT"/src/server/request_head.cpp
+  "$ROOT"/src/server/exchange_deadline.cpp "$ROOT"/src/server/form_encoding.cpp
+  "$ROOT"/src/server/cookie_store.cpp "$ROOT"/src/server/cookie_date.cpp
   "$ROOT"/tests/support/fake_sockets.cpp
 )
 FLAGS=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
   -I"$ROOT/src" -I"$ROOT/tests")
 
+TARGETS=(split_reply_fields reply_reader url_parts form_encoding cookie_store)
+[ $# -gt 0 ] && TARGETS=("$@")
+
 summary=()
-for target in split_reply_fields reply_reader url_parts; do
+for target in "${TARGETS[@]}"; do
   echo "== building fuzz_$target"
   "$CXX" "${FLAGS[@]}" "$ROOT/tools/fuzz/fuzz_$target.cpp" "${SERVER_SOURCES[@]}" \
     -o "$OUT/fuzz_$target"
