@@ -22,6 +22,9 @@ class IFileSystem {
 
   // True for an existing regular file; false for a directory or nothing.
   virtual bool IsFile(const std::string& path) = 0;
+
+  // Deletes the file. True when no file is at the path afterwards, also when there was none.
+  virtual bool RemoveFile(const std::string& path) = 0;
 };
 
 }  // namespace porvan

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -79,6 +80,10 @@ bool TPosixFileSystem::SaveFile(const std::string& path, std::string_view bytes)
 bool TPosixFileSystem::IsFile(const std::string& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool TPosixFileSystem::RemoveFile(const std::string& path) {
+  return std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
 }  // namespace porvan

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/file_signatures.h"
+#include "update/installer_trust.h"
 #include "update/nx_url_down.h"
 
 namespace porvan {
@@ -35,7 +37,9 @@ class TfmUpdateAlert {
   void FormCreate();
   // Downloads the installer from SysVar.UpdateURL into the temporary folder; DownloadStop
   // starts it. Ignored while a download runs (a press reaches here from inside the transfer);
-  // without a temporary folder it shows a notice and downloads nothing.
+  // without a temporary folder it shows a notice and downloads nothing. A download that refused
+  // to go on, or an installer that was not started, ends with a notice naming why, and the
+  // file that transfer wrote is deleted.
   void BitBtn1Click();
   void BitBtn2Click();
   void BitBtn3Click();
@@ -46,8 +50,9 @@ class TfmUpdateAlert {
   std::string GetTempDir();
 
   void DownloadStart(TCustomURLDownload& Sender, const std::string& URL);
-  // Starts the installer only when this transfer succeeded and its file is there, so an
-  // error page, a partial file or one left from an earlier run is never started.
+  // Starts the installer only when this transfer succeeded, its file is there and its
+  // signature passes JudgeInstaller, so an error page, a partial file, one left from an
+  // earlier run or one that someone on the way swapped is never started.
   void DownloadStop(TCustomURLDownload& Sender);
   void DownloadProgressStatus(TCustomURLDownload& Sender, std::uint32_t Max, std::uint32_t Position,
                               const std::string& StatusText, bool& Abort);
@@ -58,10 +63,18 @@ class TfmUpdateAlert {
   std::string SetupFile;
 
  private:
+  // What stopped the installer of the last download, with the facts its notice names.
+  struct TInstallerRefusal {
+    TInstallerVerdict Verdict;
+    TSignatureFacts Installer;
+  };
+
   void ShowPercentage(int percent);
+  void ReportRefusal();
 
   TPlatform& platform_;
   IDialogHost& dialog_;
+  std::optional<TInstallerRefusal> installerRefusal_;
 };
 
 }  // namespace porvan

@@ -65,9 +65,18 @@ HRESULT TBindStatusCallback::OnLowResource(DWORD /*reserved*/) {
   return S_OK;
 }
 
-HRESULT TBindStatusCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG /*statusCode*/,
+HRESULT TBindStatusCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG statusCode,
                                         LPCWSTR statusText) {
-  if (events_ == nullptr || !started_ || stopped_) {
+  if (events_ == nullptr || stopped_) {
+    return S_OK;
+  }
+  // The moniker follows redirects itself and names the new URL here; a redirect may come
+  // before the start notification, and answering E_ABORT ends the transfer there.
+  if (statusCode == BINDSTATUS_REDIRECTING && !events_->OnRedirect(NarrowOrEmpty(statusText))) {
+    aborted_ = true;
+    return E_ABORT;
+  }
+  if (!started_) {
     return S_OK;
   }
   received_ = progress;

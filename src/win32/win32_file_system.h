@@ -10,6 +10,7 @@ class TWin32FileSystem : public IFileSystem {
   std::optional<std::string> LoadFile(const std::string& path) override;
   bool SaveFile(const std::string& path, std::string_view bytes) override;
   bool IsFile(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
 };
 
 }  // namespace porvan

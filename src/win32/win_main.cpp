@@ -11,6 +11,7 @@
 #include "win32/main_window.h"
 #include "win32/update_alert_window.h"
 #include "win32/url_moniker_transfer.h"
+#include "win32/win32_file_signatures.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"
@@ -41,8 +42,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   TWin32UrlOpener urls;
   TUrlMonikerTransfer urlTransfer;
   TWin32TempPath tempPath;
-  TPlatform platform{files,        process,    version,    messages, *sockets,    network, launcher,
-                     shellFolders, shellLinks, openDialog, urls,     urlTransfer, tempPath};
+  TWin32FileSignatures signatures;
+  TPlatform platform{files,   process,     version,      messages,   *sockets,
+                     network, launcher,    shellFolders, shellLinks, openDialog,
+                     urls,    urlTransfer, tempPath,     signatures};
 
   if (!CreateSysVar(platform)) {
     return 1;
