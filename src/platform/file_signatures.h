@@ -13,8 +13,9 @@ namespace porvan {
 // - `Result` is the platform's own result code: 0 when the file is signed, unaltered and (where
 //   the platform insists on it) chained to a root the system trusts.
 // - `Subject` is the subject of the signing certificate as X.500 text in UTF-8 (not CP949, so
-//   two subjects compare exactly whatever characters they hold), whenever the signature could
-//   be read, also when `Result` is not 0; empty when the file carries no readable signature.
+//   two subjects compare exactly whatever characters they hold), whenever the platform read the
+//   signer, which it may also do when `Result` is not 0 (an untrusted chain; Wine not for a bad
+//   digest); empty when it read none.
 // - `path` is a CP949 path.
 struct TSignatureFacts {
   std::uint32_t Result = 0;

@@ -1,6 +1,8 @@
 // The URL Moniker's callback object: passes a transfer's notifications on and judges its end.
 #include "win32/bind_status_callback.h"
 
+#include <wininet.h>
+
 #include "win32/message_pump.h"
 #include "win32/wide_text.h"
 
@@ -19,6 +21,7 @@ void TBindStatusCallback::Finish(HRESULT result) {
     Stop(FAILED(result) ? result : E_FAIL, std::string());
   }
   events_ = nullptr;
+  binding_.reset();
 }
 
 HRESULT TBindStatusCallback::QueryInterface(REFIID iid, void** object) {
@@ -49,9 +52,13 @@ ULONG TBindStatusCallback::Release() {
   return static_cast<ULONG>(left);
 }
 
-HRESULT TBindStatusCallback::OnStartBinding(DWORD /*reserved*/, IBinding* /*binding*/) {
+HRESULT TBindStatusCallback::OnStartBinding(DWORD /*reserved*/, IBinding* binding) {
   if (events_ != nullptr && !started_) {
     started_ = true;
+    if (binding != nullptr) {
+      binding->AddRef();
+      binding_.reset(binding);
+    }
     events_->OnStartBinding();
   }
   return S_OK;
@@ -70,11 +77,11 @@ HRESULT TBindStatusCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG
   if (events_ == nullptr || stopped_) {
     return S_OK;
   }
-  // The moniker follows redirects itself and names the new URL here; a redirect may come
-  // before the start notification, and answering E_ABORT ends the transfer there.
-  if (statusCode == BINDSTATUS_REDIRECTING && !events_->OnRedirect(NarrowOrEmpty(statusText))) {
-    aborted_ = true;
+  if (statusCode == BINDSTATUS_REDIRECTING && !Follow(NarrowOrEmpty(statusText))) {
     return E_ABORT;
+  }
+  if (aborted_) {
+    return E_ABORT;  // nothing more is passed on once the transfer was asked to end
   }
   if (!started_) {
     return S_OK;
@@ -108,6 +115,33 @@ void TBindStatusCallback::Stop(HRESULT result, const std::string& platformError)
   events_->OnStopBinding(TransferStopText(end));
 }
 
+bool TBindStatusCallback::Follow(const std::string& url) {
+  if (events_ == nullptr || url.empty() || url == url_) {
+    return true;
+  }
+  if (!events_->OnRedirect(url)) {
+    aborted_ = true;
+    return false;
+  }
+  url_ = url;
+  return true;
+}
+
+std::string TBindStatusCallback::CurrentUrl() const {
+  // The binding answers this only once its request exists, so it is asked late.
+  void* answer = nullptr;
+  if (!binding_ || FAILED(binding_->QueryInterface(IID_IWinInetInfo, &answer))) {
+    return {};
+  }
+  const std::unique_ptr<IWinInetInfo, TComRelease> info(static_cast<IWinInetInfo*>(answer));
+  wchar_t url[INTERNET_MAX_URL_LENGTH + 1] = {};
+  DWORD size = sizeof url - sizeof url[0];
+  if (info->QueryOption(INTERNET_OPTION_URL, url, &size) != S_OK) {
+    return {};
+  }
+  return Narrow(url);
+}
+
 HRESULT TBindStatusCallback::GetBindInfo(DWORD* /*flags*/, BINDINFO* /*info*/) {
   return S_OK;
 }
@@ -135,7 +169,7 @@ HRESULT TBindStatusCallback::OnResponse(DWORD status, LPCWSTR /*responseHeaders*
     *additionalHeaders = nullptr;
   }
   httpStatus_ = static_cast<int>(status);
-  return S_OK;
+  return Follow(CurrentUrl()) ? S_OK : E_ABORT;
 }
 
 }  // namespace porvan
