@@ -18,7 +18,8 @@ AllowSkipFiles off
 !define PRODUCT "Porvan"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Porvan"
 !define WM_APP_QUIT 0x8083
-!define SYNCHRONIZE 0x00100000
+; SYNCHRONIZE and PROCESS_QUERY_LIMITED_INFORMATION: enough to read a process's image and wait.
+!define QUERY_AND_WAIT 0x00101000
 ; How long a running client may take to close its open access and end.
 !define CLOSE_WAIT_MS 20000
 
@@ -45,38 +46,80 @@ VIAddVersionKey /LANG=1042 "LegalCopyright" "Porvan"
 LangString ClientStillRunning 1042 "실행 중인 Porvan 접근통제 시스템이 종료되지 않았습니다.$\r$\n프로그램을 직접 종료한 후 [다시 시도]를 누르십시오."
 LangString RemoveSettings 1042 "설정 파일(Porvan.ini)도 삭제하시겠습니까?"
 
-; Asks a running client to end the way an update needs: WM_APP_QUIT makes it close open access
-; without a question. While the update alert is up only the alert is asked (its quit result
-; closes the main window); otherwise the main window. Then waits for the process to end.
+; Asks every running client of this install to end the way an update needs: WM_APP_QUIT makes
+; it close open access without a question. Only windows whose process runs this install's
+; Porvan.exe are asked, so another install's client, or any program that registers the same
+; window class, is left alone. A client with the update alert up is asked through the alert
+; (its quit result closes the main window), any other through its main window; each asked
+; process is waited for before the next is looked for.
 !macro CLOSE_RUNNING_CLIENT UN
-Function ${UN}CloseRunningClient
+; In: $R9 this install's Porvan.exe, $R8 a window class. Out: $R7 the first top-level window of
+; that class whose process runs $R9, and $R6 a handle to wait for that process; both 0 if none.
+Function ${UN}FindOwnClientWindow
   Push $0
   Push $1
   Push $2
-  Push $3
-  FindWindow $0 "TfmUpdateAlert"
-  ${If} $0 == 0
-    FindWindow $0 "TfmMain"
-  ${EndIf}
-  ${If} $0 != 0
-    StrCpy $1 0
-    System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1) i'
-    System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
-    System::Call 'user32::PostMessageW(p r0, i ${WM_APP_QUIT}, p 0, p 0) i'
-    ${If} $2 != 0
-      wait:
-      System::Call 'kernel32::WaitForSingleObject(p r2, i ${CLOSE_WAIT_MS}) i .r3'
-      ${If} $3 != 0
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ClientStillRunning)" /SD IDCANCEL IDRETRY wait
-        System::Call 'kernel32::CloseHandle(p r2)'
-        Abort
-      ${EndIf}
-      System::Call 'kernel32::CloseHandle(p r2)'
+  StrCpy $R7 0
+  StrCpy $R6 0
+  next_window:
+    FindWindow $R7 $R8 "" 0 $R7
+    StrCmp $R7 0 done
+    StrCpy $0 0
+    System::Call 'user32::GetWindowThreadProcessId(p R7, *i .r0) i'
+    System::Call 'kernel32::OpenProcess(i ${QUERY_AND_WAIT}, i 0, i r0) p .R6'
+    StrCmp $R6 0 next_window
+    StrCpy $2 ${NSIS_MAX_STRLEN}
+    StrCpy $1 ""
+    System::Call 'kernel32::QueryFullProcessImageNameW(p R6, i 0, w .r1, *i r2) i .r0'
+    ; StrCmp compares without case, as Windows compares paths.
+    ${If} $0 != 0
+    ${AndIf} $1 == $R9
+      Goto done
     ${EndIf}
-  ${EndIf}
-  Pop $3
+    System::Call 'kernel32::CloseHandle(p R6)'
+    StrCpy $R6 0
+    Goto next_window
+  done:
   Pop $2
   Pop $1
+  Pop $0
+FunctionEnd
+
+Function ${UN}CloseRunningClient
+  Push $0
+  Push $R6
+  Push $R7
+  Push $R8
+  Push $R9
+  StrCpy $R9 "$INSTDIR\Porvan.exe"
+  ; The process image is named by its long path; the install folder may be given short.
+  System::Call 'kernel32::GetLongPathNameW(w R9, w .r0, i ${NSIS_MAX_STRLEN}) i .R7'
+  ${If} $R7 != 0
+    StrCpy $R9 $0
+  ${EndIf}
+  StrCpy $R8 "TfmUpdateAlert"
+  next_client:
+    Call ${UN}FindOwnClientWindow
+    ${If} $R7 != 0
+      System::Call 'user32::PostMessageW(p R7, i ${WM_APP_QUIT}, p 0, p 0) i'
+      wait:
+      System::Call 'kernel32::WaitForSingleObject(p R6, i ${CLOSE_WAIT_MS}) i .r0'
+      ${If} $0 != 0
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ClientStillRunning)" /SD IDCANCEL IDRETRY wait
+        System::Call 'kernel32::CloseHandle(p R6)'
+        Abort
+      ${EndIf}
+      System::Call 'kernel32::CloseHandle(p R6)'
+      Goto next_client
+    ${EndIf}
+    ${If} $R8 == "TfmUpdateAlert"
+      StrCpy $R8 "TfmMain"
+      Goto next_client
+    ${EndIf}
+  Pop $R9
+  Pop $R8
+  Pop $R7
+  Pop $R6
   Pop $0
 FunctionEnd
 !macroend

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "app/program_entry.h"
+#include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "update/update_alert.h"
+#include "update/update_refusal_texts.h"
 
 namespace porvan {
 namespace {
@@ -216,6 +218,139 @@ TEST_F(UpdateAlertTest, WithoutAUsableTempFolderNothingIsDownloaded) {
       EXPECT_EQ(fake.Messages.Shown[0].Text, Utf8ToCp949(kUpdateAlertNoTempText));
       EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk);
     }
+  }
+}
+
+TEST_F(UpdateAlertTest, ASignedProgramStartsOnlyItsPublishersInstallerAndDeletesTheRest) {
+  const std::string ours = "CN=Porvan, O=Porvan, C=KR";
+  struct {
+    const char* name;
+    TSignatureFacts installer;
+    bool removable;
+    bool started;
+    std::string notice;
+  } const cases[] = {
+      {.name = "same publisher",
+       .installer = {.Result = 0, .Subject = ours},
+       .removable = true,
+       .started = true,
+       .notice = ""},
+      {.name = "unsigned",
+       .installer = {.Result = kSignatureNone, .Subject = ""},
+       .removable = true,
+       .started = false,
+       .notice = InstallerRefusalText(TInstallerVerdict::Unsigned, {})},
+      {.name = "another publisher",
+       .installer = {.Result = 0, .Subject = "CN=Mallory"},
+       .removable = true,
+       .started = false,
+       .notice = InstallerRefusalText(TInstallerVerdict::OtherPublisher,
+                                      {.Result = 0, .Subject = "CN=Mallory"})},
+      {.name = "altered",
+       .installer = {.Result = kSignatureBadDigest, .Subject = ours},
+       .removable = true,
+       .started = false,
+       .notice = InstallerRefusalText(TInstallerVerdict::Altered, {})},
+      {.name = "untrusted chain",
+       .installer = {.Result = 0x800B0109, .Subject = ours},
+       .removable = true,
+       .started = false,
+       .notice = InstallerRefusalText(TInstallerVerdict::Untrusted, {.Result = 0x800B0109})},
+      {.name = "unsigned, and held open",
+       .installer = {.Result = kSignatureNone, .Subject = ""},
+       .removable = false,
+       .started = false,
+       .notice = InstallerRefusalText(TInstallerVerdict::Unsigned, {}) + "\r\n" +
+                 Utf8ToCp949(kInstallerNotRemovedText) + kSetupPath},
+  };
+  fake.Signatures.Facts[fake.Process.Path] = {.Result = 0, .Subject = ours};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.Launcher.Opened.clear();
+    fake.Messages.Shown.clear();
+    fake.Signatures.Checked.clear();
+    fake.Files.FailRemoves = !c.removable;
+    fake.Signatures.Facts[kSetupPath] = c.installer;
+    alert.BitBtn1Click();
+    EXPECT_EQ(fake.Signatures.Checked, (std::vector<std::string>{fake.Process.Path, kSetupPath}));
+    EXPECT_EQ(fake.Launcher.Opened.size(), c.started ? 1u : 0u);
+    EXPECT_EQ(fake.Files.IsFile(kSetupPath), c.started || !c.removable);
+    if (c.started) {
+      EXPECT_TRUE(fake.Messages.Shown.empty());
+    } else {
+      ASSERT_EQ(fake.Messages.Shown.size(), 1u);
+      EXPECT_EQ(fake.Messages.Shown[0].Text, c.notice);
+      EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk);
+    }
+  }
+}
+
+TEST_F(UpdateAlertTest, TheRefusalNoticesNameTheirReason) {
+  // Distinct texts, each in CP949, and the ones that name facts name them.
+  const std::vector<std::string> texts = {
+      DownloadRefusalText(TDownloadRefusal::NotHttp),
+      DownloadRefusalText(TDownloadRefusal::RedirectToOtherScheme),
+      DownloadRefusalText(TDownloadRefusal::RedirectToHttp),
+      DownloadRefusalText(TDownloadRefusal::BadFileName),
+      InstallerRefusalText(TInstallerVerdict::Unsigned, {}),
+      InstallerRefusalText(TInstallerVerdict::Altered, {}),
+      InstallerRefusalText(TInstallerVerdict::OtherPublisher, {.Result = 0, .Subject = "CN=M"}),
+      InstallerRefusalText(TInstallerVerdict::Untrusted, {.Result = 0x800B0109, .Subject = ""})};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_FALSE(texts[i].empty());
+    for (std::size_t j = 0; j < i; ++j) {
+      EXPECT_NE(texts[i], texts[j]);
+    }
+  }
+  EXPECT_TRUE(texts[6].ends_with("CN=M"));
+  EXPECT_NE(texts[7].find("(0x800B0109)"), std::string::npos);
+  // "디지털 서명이 없어서" in CP949.
+  EXPECT_NE(texts[4].find("\xB5\xF0\xC1\xF6\xC5\xD0 \xBC\xAD\xB8\xED\xC0\xCC"), std::string::npos);
+}
+
+TEST_F(UpdateAlertTest, ARefusedDownloadTellsWhyAndDeletesOnlyWhatItsTransferWrote) {
+  struct {
+    const char* name;
+    std::string url;
+    TScriptedTransfer transfer;
+    TDownloadRefusal refusal;
+    bool removed;  // the file at the path, left from an earlier run, is gone
+  } const cases[] = {
+      {.name = "not http",
+       .url = "file:///C:/Windows/notepad.exe",
+       .transfer = {},
+       .refusal = TDownloadRefusal::NotHttp,
+       .removed = false},
+      {.name = "no installer name",
+       .url = "https://porvan.example/dl/get.php?file=setup.exe.bat",
+       .transfer = {},
+       .refusal = TDownloadRefusal::BadFileName,
+       .removed = false},
+      {.name = "the platform follows a redirect down to http",
+       .url = kUpdateURL,
+       .transfer = {.Begins = true, .Redirects = {"http://porvan.example/setup.exe"}},
+       .refusal = TDownloadRefusal::RedirectToHttp,
+       .removed = true},
+      {.name = "the platform follows a redirect to a share",
+       .url = kUpdateURL,
+       .transfer = {.Begins = true, .Redirects = {"file://127.0.0.1/c$/setup.exe"}},
+       .refusal = TDownloadRefusal::RedirectToOtherScheme,
+       .removed = true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.Messages.Shown.clear();
+    fake.Files.Files[kSetupPath] = "older installer";
+    fake.UrlTransfer.Script = {c.transfer};
+    TfmUpdateAlert refusing{fake.Platform, {progress, dialog}, c.url};
+    refusing.FormCreate();
+    refusing.BitBtn1Click();
+    EXPECT_TRUE(fake.Launcher.Opened.empty());
+    EXPECT_EQ(fake.Files.IsFile(kSetupPath), !c.removed);
+    ASSERT_EQ(fake.Messages.Shown.size(), 1u);
+    EXPECT_EQ(fake.Messages.Shown[0].Text, DownloadRefusalText(c.refusal));
+    EXPECT_EQ(fake.Messages.Shown[0].Caption, Utf8ToCp949(kApplicationTitle));
   }
 }
 

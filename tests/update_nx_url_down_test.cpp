@@ -205,18 +205,19 @@ TEST_F(NxURLDownloadTest, AProbeOfADripFeedingServerEndsAtItsDeadline) {
 TEST_F(NxURLDownloadTest, AServerGivenUrlIsProbedEscaped) {
   TLoopbackServer server({kFound});
   ASSERT_TRUE(server.Listening());
-  download.SetURL(server.Url("/dl/my setup\xB0\xA1.exe?v=a b"));
+  download.SetURL(server.Url("/dl/a b\xB0\xA1/get.php?v=1 2&file=my setup\xB0\xA1.exe"));
   EXPECT_TRUE(download.Download());
   EXPECT_EQ(server.Requests(),
-            std::vector<std::string>{ProbeHead(server, "/dl/my%20setup%B0%A1.exe?v=a%20b")});
+            std::vector<std::string>{
+                ProbeHead(server, "/dl/a%20b%B0%A1/get.php?v=1%202&file=my%20setup%B0%A1.exe")});
 }
 
 TEST_F(NxURLDownloadTest, HttpsIsProbedThroughThePlatformsSecureClient) {
-  transfer.ProbeReplies = {{.Answered = true, .Status = 302, .Location = "http://127.0.0.1:1/x"},
+  transfer.ProbeReplies = {{.Answered = true, .Status = 302, .Location = "https://127.0.0.1:1/x"},
                            {.Answered = false, .Status = -1, .Location = ""}};
   download.SetURL("https://127.0.0.1:1/dl/setup.exe");
-  EXPECT_FALSE(download.Download());  // the second hop is plain http, and port 1 refuses it
-  ASSERT_EQ(transfer.Probes.size(), 1u);
+  EXPECT_FALSE(download.Download());  // the second hop goes unanswered
+  ASSERT_EQ(transfer.Probes.size(), 2u);
   EXPECT_EQ(transfer.Probes[0].Url, "https://127.0.0.1:1/dl/setup.exe");
   EXPECT_EQ(transfer.Probes[0].Referer, "https://127.0.0.1:1/");
 
@@ -228,6 +229,108 @@ TEST_F(NxURLDownloadTest, HttpsIsProbedThroughThePlatformsSecureClient) {
   transfer.ProbeReplies = {{.Answered = false, .Status = -1, .Location = ""}};
   EXPECT_FALSE(download.Download());
   EXPECT_EQ(transfer.Downloads.size(), 1u);
+}
+
+TEST_F(NxURLDownloadTest, OnlyHttpAndHttpsAreProbedAndNoRedirectLeadsElsewhere) {
+  // Each server would answer; a refused URL or hop must not reach it, nor the transfer.
+  struct {
+    const char* name;
+    std::string (*url)(const TLoopbackServer& server);
+    std::string location;  // the first probe's redirect, when there is one
+    TDownloadRefusal refusal;
+    std::size_t probes;
+  } const cases[] = {
+      {.name = "ftp on the server's port",
+       .url =
+           [](const TLoopbackServer& s) {
+             return "ftp://127.0.0.1:" + std::to_string(s.Port()) + "/setup.exe";
+           },
+       .location = "",
+       .refusal = TDownloadRefusal::NotHttp,
+       .probes = 0},
+      {.name = "a local file",
+       .url = [](const TLoopbackServer&) { return std::string("file:///C:/Windows/notepad.exe"); },
+       .location = "",
+       .refusal = TDownloadRefusal::NotHttp,
+       .probes = 0},
+      {.name = "a share",
+       .url = [](const TLoopbackServer&) { return std::string("\\\\127.0.0.1\\c$\\setup.exe"); },
+       .location = "",
+       .refusal = TDownloadRefusal::NotHttp,
+       .probes = 0},
+      {.name = "redirect to ftp",
+       .url = [](const TLoopbackServer& s) { return s.Url("/dl/setup.exe"); },
+       .location = "ftp://127.0.0.1/setup.exe",
+       .refusal = TDownloadRefusal::RedirectToOtherScheme,
+       .probes = 1},
+      {.name = "redirect to a local file",
+       .url = [](const TLoopbackServer& s) { return s.Url("/dl/setup.exe"); },
+       .location = "file:///C:/Windows/notepad.exe",
+       .refusal = TDownloadRefusal::RedirectToOtherScheme,
+       .probes = 1},
+      {.name = "redirect to a drive",
+       .url = [](const TLoopbackServer& s) { return s.Url("/dl/setup.exe"); },
+       .location = "C:\\Windows\\notepad.exe",
+       .refusal = TDownloadRefusal::RedirectToOtherScheme,
+       .probes = 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    transfer.Downloads.clear();
+    download.URLDownload.LocalFileName = "earlier";
+    TLoopbackServer server({c.location.empty() ? kFound : Redirect(c.location), kFound});
+    ASSERT_TRUE(server.Listening());
+    download.SetURL(c.url(server));
+    EXPECT_FALSE(download.Download());
+    EXPECT_EQ(download.URLDownload.Refusal, c.refusal);
+    EXPECT_EQ(server.Requests().size(), c.probes);
+    EXPECT_TRUE(transfer.Downloads.empty());
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(download.LocalFileName(), "earlier");
+  }
+}
+
+TEST_F(NxURLDownloadTest, AnHttpsProbeRedirectedToPlainHttpEndsTheDownload) {
+  TLoopbackServer plain({kFound});
+  ASSERT_TRUE(plain.Listening());
+  transfer.ProbeReplies = {{.Answered = true, .Status = 302, .Location = plain.Url("/setup.exe")}};
+  download.SetURL("https://127.0.0.1:1/dl/setup.exe");
+  EXPECT_FALSE(download.Download());
+  EXPECT_EQ(download.URLDownload.Refusal, TDownloadRefusal::RedirectToHttp);
+  EXPECT_TRUE(plain.Requests().empty());
+  EXPECT_TRUE(transfer.Downloads.empty());
+}
+
+TEST_F(NxURLDownloadTest, ANameThatIsNoPlainInstallerNameIsRefusedBeforeAnyByte) {
+  struct {
+    const char* target;
+    const char* filename;
+  } const cases[] = {
+      {.target = "/dl/CON.exe", .filename = ""},
+      {.target = "/dl/nul.msi", .filename = ""},
+      {.target = "/dl/setup.scr", .filename = ""},
+      {.target = "/dl/setup.exe.lnk", .filename = ""},
+      {.target = "/dl/notes.txt:setup.exe", .filename = ""},
+      {.target = "/dl/..", .filename = ""},
+      {.target = "/dl/", .filename = ""},
+      {.target = "/get.php?file=setup.bat", .filename = ""},
+      {.target = "/dl/setup.exe", .filename = "D:\\x\\evil.bat"},
+      {.target = "/dl/setup.exe", .filename = "..exe"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target + std::string(" ") + c.filename);
+    transfer.Downloads.clear();
+    download.URLDownload.LocalFileName = "earlier";
+    download.Filename = c.filename;
+    TLoopbackServer server({kFound});
+    ASSERT_TRUE(server.Listening());
+    download.SetURL(server.Url(c.target));
+    EXPECT_FALSE(download.Download());
+    EXPECT_EQ(download.URLDownload.Refusal, TDownloadRefusal::BadFileName);
+    EXPECT_TRUE(transfer.Downloads.empty());
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(download.LocalFileName(), "earlier");
+  }
 }
 
 class NxURLDownloadEventsTest : public NxURLDownloadTest {
@@ -303,6 +406,40 @@ TEST_F(NxURLDownloadEventsTest, AThrowingHandlerFailsTheDownloadAndEndsTheTransf
   EXPECT_EQ(transfer.ProgressAnswers, std::vector<bool>{false});
   EXPECT_EQ(events,
             (std::vector<std::string>{"progress 1/2 https://host/setup.exe", "stop aborted"}));
+}
+
+TEST_F(NxURLDownloadEventsTest, ARedirectThePlatformFollowsMustPassTheSameRules) {
+  struct {
+    const char* name;
+    std::vector<std::string> redirects;
+    TDownloadRefusal refusal;
+  } const cases[] = {
+      {.name = "https to https, twice",
+       .redirects = {"https://127.0.0.1/a/setup.exe", "HTTPS://127.0.0.1/b/setup.exe"},
+       .refusal = TDownloadRefusal::None},
+      {.name = "down to http",
+       .redirects = {"http://127.0.0.1/setup.exe"},
+       .refusal = TDownloadRefusal::RedirectToHttp},
+      {.name = "down to http on the second hop",
+       .redirects = {"https://127.0.0.1/a/setup.exe", "http://127.0.0.1/setup.exe"},
+       .refusal = TDownloadRefusal::RedirectToHttp},
+      {.name = "to ftp",
+       .redirects = {"ftp://127.0.0.1/setup.exe"},
+       .refusal = TDownloadRefusal::RedirectToOtherScheme},
+      {.name = "to a local file",
+       .redirects = {"file:///C:/Windows/notepad.exe"},
+       .refusal = TDownloadRefusal::RedirectToOtherScheme},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    events.clear();
+    transfer.Script = {{.Begins = true, .Redirects = c.redirects, .Written = "x"}};
+    download.SetURL("https://host/setup.exe");
+    const bool allowed = c.refusal == TDownloadRefusal::None;
+    EXPECT_EQ(download.Download(), allowed);
+    EXPECT_EQ(download.URLDownload.Refusal, c.refusal);
+    EXPECT_EQ(events.back(), allowed ? "stop " : "stop aborted");
+  }
 }
 
 TEST_F(NxURLDownloadEventsTest, ADownloadAskedForFromInsideOneIsRefused) {

@@ -26,6 +26,8 @@ class IFileSystem {
 
   // The size in bytes of an existing regular file; nothing when there is none.
   virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
+  // Deletes the file. True when no file is at the path afterwards, also when there was none.
+  virtual bool RemoveFile(const std::string& path) = 0;
 };
 
 }  // namespace porvan

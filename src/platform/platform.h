@@ -16,6 +16,7 @@ class IOpenFileDialog;
 class IUrlOpener;
 class IUrlTransfer;
 class ITempPath;
+class IFileSignatures;
 
 struct TPlatform {
   IFileSystem& Files;
@@ -31,6 +32,7 @@ struct TPlatform {
   IUrlOpener& Urls;
   IUrlTransfer& UrlTransfer;
   ITempPath& TempPath;
+  IFileSignatures& Signatures;
 };
 
 }  // namespace porvan

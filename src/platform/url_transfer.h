@@ -20,6 +20,9 @@ namespace porvan {
 //   file at the path may hold anything (Windows replaces it with what arrived), so callers
 //   judge the transfer by the text, never by the file.
 // - OnProgress answering false asks the platform to end the transfer; the stop still follows.
+// - A platform that follows a redirect by itself (the URL Moniker does; libcurl is not asked
+//   to) calls OnRedirect with the new URL before it asks there; false ends the transfer as an
+//   abort does.
 // - After each progress notification has returned, the window messages waiting on this thread
 //   are handled, so windows repaint and take input while the transfer runs. Such input may
 //   call back into the caller; refusing a nested transfer is the caller's business.
@@ -36,6 +39,8 @@ class IUrlTransferEvents {
   virtual bool OnProgress(std::uint32_t progress, std::uint32_t progressMax,
                           const std::string& statusText) = 0;
   virtual void OnStopBinding(const std::string& errorText) = 0;
+  // False ends the transfer instead of following the redirect to `url`.
+  virtual bool OnRedirect(const std::string& url) = 0;
 };
 
 struct TTransferLimits {

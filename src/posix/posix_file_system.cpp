@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -87,6 +88,10 @@ std::optional<std::uint64_t> TPosixFileSystem::FileSize(const std::string& path)
     return std::nullopt;
   }
   return static_cast<std::uint64_t>(info.st_size);
+}
+
+bool TPosixFileSystem::RemoveFile(const std::string& path) {
+  return std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
 }  // namespace porvan

@@ -11,6 +11,7 @@ class TPosixFileSystem : public IFileSystem {
   bool SaveFile(const std::string& path, std::string_view bytes) override;
   bool IsFile(const std::string& path) override;
   std::optional<std::uint64_t> FileSize(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
 };
 
 }  // namespace porvan

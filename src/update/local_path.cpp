@@ -6,16 +6,17 @@
 
 namespace porvan {
 
+std::string DownloadFileName(std::string_view filename, std::string_view resolvedURL) {
+  if (TrimBlanks(filename).empty()) {
+    return GetURLFileName(resolvedURL);
+  }
+  const std::size_t last = filename.find_last_of("\\:");
+  return std::string(last == std::string_view::npos ? filename : filename.substr(last + 1));
+}
+
 std::string LocalDownloadPath(std::string_view saveDir, std::string_view filename,
                               std::string_view resolvedURL) {
-  std::string name;
-  if (!TrimBlanks(filename).empty()) {
-    const std::size_t last = filename.find_last_of("\\:");
-    name = std::string(last == std::string_view::npos ? filename : filename.substr(last + 1));
-  } else {
-    name = GetURLFileName(resolvedURL);
-  }
-  return std::string(saveDir) + "\\" + name;
+  return std::string(saveDir) + "\\" + DownloadFileName(filename, resolvedURL);
 }
 
 }  // namespace porvan

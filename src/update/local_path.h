@@ -6,9 +6,12 @@
 
 namespace porvan {
 
-// `saveDir` + "\" + name. The name is the part of `filename` after its last "\" or ":" when
-// `filename` is not blank (codes 0-32 only), else the file-name part of `resolvedURL`. The "\"
-// is inserted even after a folder that ends in one, and nothing else is checked or changed.
+// The name a download is saved under: the part of `filename` after its last "\" or ":" when
+// `filename` is not blank (codes 0-32 only), else the file-name part of `resolvedURL`.
+std::string DownloadFileName(std::string_view filename, std::string_view resolvedURL);
+
+// `saveDir` + "\" + DownloadFileName(filename, resolvedURL). The "\" is inserted even after a
+// folder that ends in one, and nothing else is checked or changed.
 std::string LocalDownloadPath(std::string_view saveDir, std::string_view filename,
                               std::string_view resolvedURL);
 

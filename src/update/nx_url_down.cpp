@@ -2,12 +2,40 @@
 #include "update/nx_url_down.h"
 
 #include "common/text_bytes.h"
+#include "update/installer_name.h"
 #include "update/local_path.h"
 #include "update/redirect_probe.h"
+#include "update/url_scheme.h"
 
 namespace porvan {
 
+namespace {
+
+TDownloadRefusal RefusalOf(TRedirectVerdict verdict) {
+  switch (verdict) {
+    case TRedirectVerdict::Allowed:
+      break;
+    case TRedirectVerdict::OtherScheme:
+      return TDownloadRefusal::RedirectToOtherScheme;
+    case TRedirectVerdict::Downgrade:
+      return TDownloadRefusal::RedirectToHttp;
+  }
+  return TDownloadRefusal::None;
+}
+
+TResolveResult Refused(TDownloadRefusal refusal) {
+  TResolveResult result;
+  result.Status = TResolveStatus::Refused;
+  result.Refusal = refusal;
+  return result;
+}
+
+}  // namespace
+
 TResolveResult TCustomURLDownload::ResolveRedirects(const std::string& URL) const {
+  if (!IsFetchableUrl(URL)) {
+    return Refused(TDownloadRefusal::NotHttp);
+  }
   TResolveResult result;
   std::string current = URL;
   for (int hop = 0;; ++hop) {
@@ -26,6 +54,10 @@ TResolveResult TCustomURLDownload::ResolveRedirects(const std::string& URL) cons
       result.Status = TResolveStatus::TooManyRedirects;
       return result;
     }
+    if (const TDownloadRefusal refusal = RefusalOf(JudgeRedirect(current, probe.Location));
+        refusal != TDownloadRefusal::None) {
+      return Refused(refusal);
+    }
     current = RedirectTarget(current, probe.Location);
   }
 }
@@ -43,12 +75,19 @@ bool TCustomURLDownload::DownloadToDir(const std::string& SaveDir, const std::st
   } reset{running_};
   Started = false;
   handlerFailed_ = false;
+  Refusal = TDownloadRefusal::None;
   const TResolveResult resolved = ResolveRedirects(URL);
   if (resolved.Status != TResolveStatus::Ok) {
+    Refusal = resolved.Refusal;
     return false;
   }
   URL = resolved.URL;
+  if (!IsInstallerFileName(DownloadFileName(Filename, URL))) {
+    Refusal = TDownloadRefusal::BadFileName;
+    return false;
+  }
   LocalFileName = LocalDownloadPath(SaveDir, Filename, URL);
+  transferURL_ = URL;
   transfer_.Download(URL, LocalFileName, *this, Limits);
   return Started && ErrorText.empty() && !handlerFailed_;
 }
@@ -80,6 +119,15 @@ bool TCustomURLDownload::OnProgress(std::uint32_t progress, std::uint32_t progre
 void TCustomURLDownload::OnStopBinding(const std::string& errorText) {
   ErrorText = errorText;
   Fire(OnStop);
+}
+
+bool TCustomURLDownload::OnRedirect(const std::string& url) {
+  Refusal = RefusalOf(JudgeRedirect(transferURL_, url));
+  if (Refusal != TDownloadRefusal::None) {
+    return false;
+  }
+  transferURL_ = url;
+  return true;
 }
 
 bool TNxURLDownload::Download() {

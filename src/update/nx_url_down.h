@@ -25,11 +25,22 @@ using TOnProgressEvent =
 // A redirect chain longer than this is taken for a loop and ends the download.
 inline constexpr int kMaxRedirectHops = 10;
 
-enum class TResolveStatus { Ok, ProbeFailed, TooManyRedirects };
+// Why a download refused to go on. A failed probe or transfer is no refusal: it ends the
+// download without a word, as a server that is down always did.
+enum class TDownloadRefusal {
+  None,
+  NotHttp,                // the URL is neither http nor https
+  RedirectToOtherScheme,  // a redirect, a probe's or the platform's own, to another scheme
+  RedirectToHttp,         // a redirect from https down to plain http
+  BadFileName,            // the name to save under is no plain installer file name
+};
+
+enum class TResolveStatus { Ok, ProbeFailed, TooManyRedirects, Refused };
 
 struct TResolveResult {
   TResolveStatus Status = TResolveStatus::Ok;
-  std::string URL;  // the final URL when Ok
+  std::string URL;                                    // the final URL when Ok
+  TDownloadRefusal Refusal = TDownloadRefusal::None;  // why, for Refused
   // The failing probe's end and status, for ProbeFailed.
   TExchangeStatus ProbeStatus = TExchangeStatus::Ok;
   int HttpStatus = -1;
@@ -52,17 +63,21 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   std::string LocalFileName;  // set just before the transfer begins
   bool Started = false;       // cleared when a download begins, set by the start notification
   std::string ErrorText;      // of the last stop notification
+  TDownloadRefusal Refusal = TDownloadRefusal::None;  // of the last download
 
   // Bounds of each probe and of the transfer's waits; members so tests can shorten them.
   TTransferLimits Limits;
   TClockNow Clock = std::chrono::steady_clock::now;  // what the probes' deadline reads
 
-  // Follows "Location" replies with a fresh HEAD probe per hop, at most kMaxRedirectHops.
+  // Follows "Location" replies with a fresh HEAD probe per hop, at most kMaxRedirectHops. Only
+  // an http or https URL is probed, and a redirect must pass JudgeRedirect.
   TResolveResult ResolveRedirects(const std::string& URL) const;
 
   // Resolves URL, saves to LocalDownloadPath(SaveDir, Filename, URL) and gives true when the
-  // transfer started and stopped without an error text and no handler failed. A call made
-  // while a download of this object runs changes nothing and gives false.
+  // transfer started and stopped without an error text and no handler failed. A name that is no
+  // installer's file name is refused before anything is written, and a redirect the platform
+  // follows by itself ends the transfer unless JudgeRedirect allows it. A call made while a
+  // download of this object runs changes nothing and gives false.
   bool DownloadToDir(const std::string& SaveDir, const std::string& Filename);
   bool DownloadToDir(const std::string& SaveDir) { return DownloadToDir(SaveDir, std::string()); }
 
@@ -72,6 +87,7 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   bool OnProgress(std::uint32_t progress, std::uint32_t progressMax,
                   const std::string& statusText) override;
   void OnStopBinding(const std::string& errorText) override;
+  bool OnRedirect(const std::string& url) override;
 
   // True from the start of DownloadToDir until it returns.
   bool Running() const { return running_; }
@@ -84,6 +100,7 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   IUrlTransfer& transfer_;
   bool handlerFailed_ = false;
   bool running_ = false;
+  std::string transferURL_;  // where the running transfer is, after the platform's redirects
 };
 
 // The component callers use: where to save, under which name, and the one operation.

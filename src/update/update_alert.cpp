@@ -7,10 +7,13 @@
 #include "platform/code_page.h"
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
+#include "platform/file_signatures.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
+#include "platform/process_info.h"
 #include "platform/program_launcher.h"
 #include "platform/temp_path.h"
+#include "update/update_refusal_texts.h"
 
 namespace porvan {
 
@@ -44,8 +47,27 @@ void TfmUpdateAlert::BitBtn1Click() {
   }
   NxURLDownload->SetURL(UpdateURL);
   NxURLDownload->SaveDir = saveDir;
+  installerRefusal_.reset();
   // The result is not needed: DownloadStop has started the installer if one arrived.
   NxURLDownload->Download();
+  ReportRefusal();
+}
+
+void TfmUpdateAlert::ReportRefusal() {
+  const TCustomURLDownload& download = NxURLDownload->URLDownload;
+  std::string notice;
+  if (download.Refusal != TDownloadRefusal::None) {
+    notice = DownloadRefusalText(download.Refusal);
+  } else if (installerRefusal_) {
+    notice = InstallerRefusalText(installerRefusal_->Verdict, installerRefusal_->Installer);
+  } else {
+    return;
+  }
+  // Only a transfer that began wrote to the path; a refusal before it leaves older files be.
+  if (download.Started && !platform_.Files.RemoveFile(download.LocalFileName)) {
+    notice += "\r\n" + Utf8ToCp949(kInstallerNotRemovedText) + download.LocalFileName;
+  }
+  ShowNotice(platform_.Messages, notice);
 }
 
 void TfmUpdateAlert::BitBtn2Click() {
@@ -83,8 +105,16 @@ void TfmUpdateAlert::DownloadStart(TCustomURLDownload& /*Sender*/, const std::st
 void TfmUpdateAlert::DownloadStop(TCustomURLDownload& Sender) {
   SetupFile = NxURLDownload->LocalFileName();
   const bool succeeded = Sender.Started && Sender.ErrorText.empty();
-  if (succeeded && platform_.Files.IsFile(SetupFile)) {
+  if (!succeeded || !platform_.Files.IsFile(SetupFile)) {
+    return;
+  }
+  const TSignatureFacts running = platform_.Signatures.Check(platform_.Process.ExecutablePath());
+  const TSignatureFacts installer = platform_.Signatures.Check(SetupFile);
+  const TInstallerVerdict verdict = JudgeInstaller(running, installer);
+  if (verdict == TInstallerVerdict::Start) {
     platform_.Launcher.Open(SetupFile);
+  } else {
+    installerRefusal_ = TInstallerRefusal{.Verdict = verdict, .Installer = installer};
   }
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/file_signatures.h"
+#include "update/installer_trust.h"
 #include "update/nx_url_down.h"
 
 namespace porvan {
@@ -56,7 +58,9 @@ class TfmUpdateAlert : public TfmUpdateAlertControls {
   void FormCreate();
   // Downloads the installer from UpdateURL into the temporary folder; DownloadStop
   // starts it. Ignored while a download runs (a press reaches here from inside the transfer);
-  // without a temporary folder it shows a notice and downloads nothing.
+  // without a temporary folder it shows a notice and downloads nothing. A download that refused
+  // to go on, or an installer that was not started, ends with a notice naming why, and the
+  // file that transfer wrote is deleted.
   void BitBtn1Click();
   void BitBtn2Click();
   void BitBtn3Click();
@@ -69,8 +73,9 @@ class TfmUpdateAlert : public TfmUpdateAlertControls {
   std::string GetTempDir();
 
   void DownloadStart(TCustomURLDownload& Sender, const std::string& URL);
-  // Starts the installer only when this transfer succeeded and its file is there, so an
-  // error page, a partial file or one left from an earlier run is never started.
+  // Starts the installer only when this transfer succeeded, its file is there and its
+  // signature passes JudgeInstaller, so an error page, a partial file, one left from an
+  // earlier run or one that someone on the way swapped is never started.
   void DownloadStop(TCustomURLDownload& Sender);
   void DownloadProgressStatus(TCustomURLDownload& Sender, std::uint32_t Max, std::uint32_t Position,
                               const std::string& StatusText, bool& Abort);
@@ -81,9 +86,17 @@ class TfmUpdateAlert : public TfmUpdateAlertControls {
   std::string SetupFile;
 
  private:
+  // What stopped the installer of the last download, with the facts its notice names.
+  struct TInstallerRefusal {
+    TInstallerVerdict Verdict;
+    TSignatureFacts Installer;
+  };
+
   void ShowPercentage(int percent);
+  void ReportRefusal();
 
   TPlatform& platform_;
+  std::optional<TInstallerRefusal> installerRefusal_;
 };
 
 }  // namespace porvan

@@ -1,6 +1,8 @@
 // The URL Moniker's callback object: passes a transfer's notifications on and judges its end.
 #include "win32/bind_status_callback.h"
 
+#include <wininet.h>
+
 #include "win32/message_pump.h"
 #include "win32/wide_text.h"
 
@@ -19,6 +21,7 @@ void TBindStatusCallback::Finish(HRESULT result) {
     Stop(FAILED(result) ? result : E_FAIL, std::string());
   }
   events_ = nullptr;
+  binding_.reset();
 }
 
 HRESULT TBindStatusCallback::QueryInterface(REFIID iid, void** object) {
@@ -49,9 +52,13 @@ ULONG TBindStatusCallback::Release() {
   return static_cast<ULONG>(left);
 }
 
-HRESULT TBindStatusCallback::OnStartBinding(DWORD /*reserved*/, IBinding* /*binding*/) {
+HRESULT TBindStatusCallback::OnStartBinding(DWORD /*reserved*/, IBinding* binding) {
   if (events_ != nullptr && !started_) {
     started_ = true;
+    if (binding != nullptr) {
+      binding->AddRef();
+      binding_.reset(binding);
+    }
     events_->OnStartBinding();
   }
   return S_OK;
@@ -65,9 +72,18 @@ HRESULT TBindStatusCallback::OnLowResource(DWORD /*reserved*/) {
   return S_OK;
 }
 
-HRESULT TBindStatusCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG /*statusCode*/,
+HRESULT TBindStatusCallback::OnProgress(ULONG progress, ULONG progressMax, ULONG statusCode,
                                         LPCWSTR statusText) {
-  if (events_ == nullptr || !started_ || stopped_) {
+  if (events_ == nullptr || stopped_) {
+    return S_OK;
+  }
+  if (statusCode == BINDSTATUS_REDIRECTING && !Follow(NarrowOrEmpty(statusText))) {
+    return E_ABORT;
+  }
+  if (aborted_) {
+    return E_ABORT;  // nothing more is passed on once the transfer was asked to end
+  }
+  if (!started_) {
     return S_OK;
   }
   received_ = progress;
@@ -97,6 +113,33 @@ void TBindStatusCallback::Stop(HRESULT result, const std::string& platformError)
                          .Received = received_,
                          .Expected = expected_};
   events_->OnStopBinding(TransferStopText(end));
+}
+
+bool TBindStatusCallback::Follow(const std::string& url) {
+  if (events_ == nullptr || url.empty() || url == url_) {
+    return true;
+  }
+  if (!events_->OnRedirect(url)) {
+    aborted_ = true;
+    return false;
+  }
+  url_ = url;
+  return true;
+}
+
+std::string TBindStatusCallback::CurrentUrl() const {
+  // The binding answers this only once its request exists, so it is asked late.
+  void* answer = nullptr;
+  if (!binding_ || FAILED(binding_->QueryInterface(IID_IWinInetInfo, &answer))) {
+    return {};
+  }
+  const std::unique_ptr<IWinInetInfo, TComRelease> info(static_cast<IWinInetInfo*>(answer));
+  wchar_t url[INTERNET_MAX_URL_LENGTH + 1] = {};
+  DWORD size = sizeof url - sizeof url[0];
+  if (info->QueryOption(INTERNET_OPTION_URL, url, &size) != S_OK) {
+    return {};
+  }
+  return Narrow(url);
 }
 
 HRESULT TBindStatusCallback::GetBindInfo(DWORD* flags, BINDINFO* /*info*/) {
@@ -131,7 +174,7 @@ HRESULT TBindStatusCallback::OnResponse(DWORD status, LPCWSTR /*responseHeaders*
     *additionalHeaders = nullptr;
   }
   httpStatus_ = static_cast<int>(status);
-  return S_OK;
+  return Follow(CurrentUrl()) ? S_OK : E_ABORT;
 }
 
 }  // namespace porvan

@@ -62,4 +62,8 @@ bool TWin32FileSystem::IsFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool TWin32FileSystem::RemoveFile(const std::string& path) {
+  return DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace porvan

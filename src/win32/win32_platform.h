@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "win32/win32_file_signatures.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"
@@ -33,11 +34,12 @@ struct TWin32Platform {
   TWin32UrlOpener Urls;
   TUrlMonikerTransfer UrlTransfer;
   TWin32TempPath TempPath;
+  TWin32FileSignatures Signatures;
 
   // The seams with `launcher` in place of the shell's, for a tool that must start nothing.
   TPlatform With(IProgramLauncher& launcher) {
-    return {Files,        Process,    Version,    Messages, Sockets,     Network, launcher,
-            ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer, TempPath};
+    return {Files,        Process,    Version,    Messages, Sockets,     Network,  launcher,
+            ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer, TempPath, Signatures};
   }
   TPlatform Platform() { return With(Launcher); }
 };

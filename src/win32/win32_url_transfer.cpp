@@ -25,7 +25,8 @@ void TUrlMonikerTransfer::Download(const std::string& url, const std::string& pa
                                    IUrlTransferEvents& events, const TTransferLimits& /*limits*/) {
   const TComApartment apartment;
   // The W form, so a CP949 path reaches the file system intact on any system code page.
-  const std::unique_ptr<TBindStatusCallback, TRelease> callback(new TBindStatusCallback(events));
+  const std::unique_ptr<TBindStatusCallback, TRelease> callback(
+      new TBindStatusCallback(events, url));
   const HRESULT result =
       URLDownloadToFileW(nullptr, Wide(url).c_str(), Wide(path).c_str(), 0, callback.get());
   callback->Finish(result);

@@ -30,6 +30,13 @@ bool FakeFileSystem::SaveFile(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+TSignatureFacts FakeFileSignatures::Check(const std::string& path) {
+  Checked.push_back(path);
+  const auto found = Facts.find(path);
+  return found != Facts.end() ? found->second
+                              : TSignatureFacts{.Result = 0x800B0100, .Subject = ""};
+}
+
 namespace {
 
 class FakeVersionBlock : public IVersionBlock {

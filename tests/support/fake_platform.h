@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_signatures.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
@@ -25,12 +26,20 @@ class FakeFileSystem : public IFileSystem {
  public:
   std::map<std::string, std::string> Files;
   bool FailWrites = false;
+  bool FailRemoves = false;  // a file stays where it is, as one held open would
   int Writes = 0;
 
   std::optional<std::string> LoadFile(const std::string& path) override;
   bool SaveFile(const std::string& path, std::string_view bytes) override;
   bool IsFile(const std::string& path) override { return Files.count(path) > 0; }
   std::optional<std::uint64_t> FileSize(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override {
+    if (FailRemoves) {
+      return !IsFile(path);
+    }
+    Files.erase(path);
+    return true;
+  }
 };
 
 class FakeProcessInfo : public IProcessInfo {
@@ -68,6 +77,15 @@ class FakeMessageBox : public IMessageBox {
   int Show(const std::string& text, const std::string& caption, unsigned flags) override;
 };
 
+// Answers the facts set for a path; a path without any is a file without a signature.
+class FakeFileSignatures : public IFileSignatures {
+ public:
+  std::map<std::string, TSignatureFacts> Facts;
+  std::vector<std::string> Checked;
+
+  TSignatureFacts Check(const std::string& path) override;
+};
+
 // The fakes together, with the system's real sockets for loopback servers.
 struct TFakePlatform {
   FakeFileSystem Files;
@@ -83,8 +101,10 @@ struct TFakePlatform {
   FakeUrlOpener Urls;
   FakeUrlTransfer UrlTransfer{&Files};
   FakeTempPath TempPath;
-  TPlatform Platform{Files,        Process,    Version,    Messages, *Sockets,    Network, Launcher,
-                     ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer, TempPath};
+  FakeFileSignatures Signatures;
+  TPlatform Platform{Files,   Process,     Version,      Messages,   *Sockets,
+                     Network, Launcher,    ShellFolders, ShellLinks, OpenDialog,
+                     Urls,    UrlTransfer, TempPath,     Signatures};
 
   // The settings file the program at Process.Path uses.
   std::string SettingsPath() const;

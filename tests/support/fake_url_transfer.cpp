@@ -17,6 +17,12 @@ void FakeUrlTransfer::Download(const std::string& url, const std::string& path,
     return;
   }
   events.OnStartBinding();
+  for (const std::string& redirect : transfer.Redirects) {
+    if (!events.OnRedirect(redirect)) {
+      events.OnStopBinding("aborted");
+      return;
+    }
+  }
   for (const auto& [position, max] : transfer.Progress) {
     const bool goOn = events.OnProgress(position, max, url);
     ProgressAnswers.push_back(goOn);

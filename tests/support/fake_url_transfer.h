@@ -21,6 +21,7 @@ class FakeFileSystem;
 // writes "installer" and stops without an error text.
 struct TScriptedTransfer {
   bool Begins = true;
+  std::vector<std::string> Redirects;  // URLs the platform follows by itself, after the start
   std::vector<std::pair<std::uint32_t, std::uint32_t>> Progress;  // (position, max) each
   std::optional<std::string> Written = "installer";               // put at the path unless aborted
   std::string StopText;  // the stop's error text when not aborted

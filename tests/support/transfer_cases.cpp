@@ -32,6 +32,11 @@ void TRecordingEvents::OnStopBinding(const std::string& errorText) {
   }
 }
 
+bool TRecordingEvents::OnRedirect(const std::string& url) {
+  Log.push_back("redirect " + url);
+  return !RefuseRedirects;
+}
+
 std::string NumberedBody(std::size_t size) {
   std::string body;
   body.reserve(size + 16);

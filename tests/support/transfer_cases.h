@@ -12,8 +12,9 @@
 
 namespace porvan::testing {
 
-// Logs "start", "progress" (once, however many came) and "stop <text>"; answers false to a
-// progress notification from `AbortAt` bytes on. `OnStop` runs at the stop, while the
+// Logs "start", "progress" (once, however many came), "redirect <url>" and "stop <text>";
+// answers false to a progress notification from `AbortAt` bytes on, and to a redirect when
+// `RefuseRedirects`. `OnStop` runs at the stop, while the
 // platform is still inside the transfer (the update alert starts the installer there).
 class TRecordingEvents : public IUrlTransferEvents {
  public:
@@ -23,12 +24,14 @@ class TRecordingEvents : public IUrlTransferEvents {
   std::uint32_t LastMax = 0;
   int Progresses = 0;
   bool PositionWentBack = false;
+  bool RefuseRedirects = false;
   std::function<void()> OnStop;
 
   void OnStartBinding() override;
   bool OnProgress(std::uint32_t progress, std::uint32_t progressMax,
                   const std::string& statusText) override;
   void OnStopBinding(const std::string& errorText) override;
+  bool OnRedirect(const std::string& url) override;
 };
 
 // "0,1,2,..." up to `size` bytes: content that shows where a copy went wrong.

@@ -8,6 +8,7 @@
 #include "support/loopback_server.h"
 #include "support/request_bodies.h"
 #include "support/server_session.h"
+#include "win32/view/window.h"
 #include "win32/wide_text.h"
 #include "wine/wine_support.h"
 
@@ -44,6 +45,14 @@ std::string SettingsFor(const testing::TLoopbackServer& server) {
   GetSystemDirectoryW(system, MAX_PATH);
   return "[config]\r\nFTPPath=" + Narrow(system) +
          "\\rundll32.exe\r\nSSHPath=x.exe\r\nServerURL=" + server.Url("/porvan.php") + "\r\n";
+}
+
+// Waits until `server` has received `count` requests; false after 20 s.
+bool WaitForRequests(const testing::TLoopbackServer& server, std::size_t count) {
+  for (int waited = 0; server.Requests().size() < count && waited < 20000; waited += 50) {
+    Sleep(50);
+  }
+  return server.Requests().size() == count;
 }
 
 TEST(InstallerTest, InstallsUpdatesAndUninstallsKeepingTheSettings) {
@@ -146,6 +155,41 @@ TEST(InstallerTest, AnUpdateClosesTheRunningClientsAccessBeforeReplacingIt) {
   EXPECT_TRUE(ReadWholeFile(exe) == built);  // not EXPECT_EQ: a failure would print megabytes
   EXPECT_EQ(ReadWholeFile(dir + L"\\Porvan.ini"), settings);
 
+  EXPECT_EQ(RunToEnd(dir + L"\\uninstall.exe", L"/S _?=" + dir, 60000), 0u);
+}
+
+TEST(InstallerTest, AnUpdateClosesEveryClientOfThisInstallAndNoOther) {
+  // Each client asks for its IP and the version when it starts, nothing when it ends.
+  testing::TLoopbackServer ours{{{HttpReply("198.51.100.4")},
+                                 {HttpReply("OK")},
+                                 {HttpReply("198.51.100.4")},
+                                 {HttpReply("OK")}}};
+  testing::TLoopbackServer others{{{HttpReply("198.51.100.5")}, {HttpReply("OK")}}};
+  testing::TTempFolder folder(L"porvan-instances");
+  const std::wstring dir = folder.Path().substr(0, folder.Path().size() - 1);
+  ASSERT_EQ(RunToEnd(SetupPath(), L"/S /D=" + dir, 60000), 0u);
+  testing::WriteWholeFile(dir + L"\\Porvan.ini", SettingsFor(ours));
+  // Another install's client: the same program in a folder of its own, with the same classes.
+  testing::TTempFolder otherFolder(L"porvan-other-install");
+  const std::wstring otherExe = otherFolder.Path() + L"Porvan.exe";
+  ASSERT_TRUE(CopyFileW(testing::PorvanExePath().c_str(), otherExe.c_str(), FALSE));
+  testing::WriteWholeFile(otherFolder.Path() + L"Porvan.ini", SettingsFor(others));
+
+  // Started one after the other, so each gets its own two replies.
+  testing::TProcess first(dir + L"\\Porvan.exe", L"", dir);
+  ASSERT_TRUE(WaitForRequests(ours, 2));
+  testing::TProcess second(dir + L"\\Porvan.exe", L"", dir);
+  ASSERT_TRUE(WaitForRequests(ours, 4));
+  testing::TProcess other(otherExe, L"", otherFolder.Path());
+  ASSERT_TRUE(WaitForRequests(others, 2));
+
+  EXPECT_EQ(RunToEnd(SetupPath(), L"/S /D=" + dir, 60000), 0u);
+  EXPECT_EQ(first.WaitForExit(0), 0u);
+  EXPECT_EQ(second.WaitForExit(0), 0u);
+  EXPECT_EQ(other.WaitForExit(0), static_cast<DWORD>(STILL_ACTIVE));
+
+  PostMessageW(FindWindowW(L"TfmMain", nullptr), WM_APP_QUIT, 0, 0);
+  EXPECT_EQ(other.WaitForExit(20000), 0u);
   EXPECT_EQ(RunToEnd(dir + L"\\uninstall.exe", L"/S _?=" + dir, 60000), 0u);
 }
 

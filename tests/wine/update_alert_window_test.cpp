@@ -76,7 +76,8 @@ class UpdateAlertWindowTest : public ::testing::Test {
                    platform.OpenDialog,
                    platform.Urls,
                    *transfer,
-                   platform.TempPath};
+                   platform.TempPath,
+                   platform.Signatures};
     TUpdateAlertWindow window(real, server.Url());
     ASSERT_TRUE(window.Create(nullptr));
     PostMessageW(Button(window.Handle(), Utf8ToCp949(kUpdateAlertRunText)), BM_CLICK, 0, 0);

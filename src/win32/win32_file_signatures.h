@@ -1,0 +1,13 @@
+// The signature seam on Windows: WinVerifyTrust and the signing certificate's subject.
+#pragma once
+
+#include "platform/file_signatures.h"
+
+namespace porvan {
+
+class TWin32FileSignatures : public IFileSignatures {
+ public:
+  TSignatureFacts Check(const std::string& path) override;
+};
+
+}  // namespace porvan
