@@ -16,6 +16,7 @@ class IOpenFileDialog;
 class IUrlOpener;
 class IUrlTransfer;
 class ITempPath;
+class IInstances;
 
 struct TPlatform {
   IFileSystem& Files;
@@ -31,6 +32,7 @@ struct TPlatform {
   IUrlOpener& Urls;
   IUrlTransfer& UrlTransfer;
   ITempPath& TempPath;
+  IInstances& Instances;
 };
 
 }  // namespace porvan

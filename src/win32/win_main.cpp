@@ -12,6 +12,7 @@
 #include "win32/update_alert_window.h"
 #include "win32/url_moniker_transfer.h"
 #include "win32/win32_file_system.h"
+#include "win32/win32_instances.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"
 #include "win32/win32_open_file_dialog.h"
@@ -41,8 +42,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
   TWin32UrlOpener urls;
   TUrlMonikerTransfer urlTransfer;
   TWin32TempPath tempPath;
-  TPlatform platform{files,        process,    version,    messages, *sockets,    network, launcher,
-                     shellFolders, shellLinks, openDialog, urls,     urlTransfer, tempPath};
+  TWin32Instances instances;
+  TPlatform platform{files,   process,     version,      messages,   *sockets,
+                     network, launcher,    shellFolders, shellLinks, openDialog,
+                     urls,    urlTransfer, tempPath,     instances};
 
   if (!CreateSysVar(platform)) {
     return 1;

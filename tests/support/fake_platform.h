@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/process_info.h"
 #include "platform/socket.h"
 #include "platform/version_resource.h"
+#include "support/fake_instances.h"
 #include "support/fake_launch.h"
 #include "support/fake_shell.h"
 #include "support/fake_url_transfer.h"
@@ -23,12 +25,17 @@ namespace porvan::testing {
 class FakeFileSystem : public IFileSystem {
  public:
   std::map<std::string, std::string> Files;
+  std::set<std::string> Unreadable;  // present, but reads fail
   bool FailWrites = false;
+  bool FailRenames = false;
   int Writes = 0;
 
   std::optional<std::string> LoadFile(const std::string& path) override;
+  std::optional<std::string> LoadFileHead(const std::string& path, std::size_t limit) override;
   bool SaveFile(const std::string& path, std::string_view bytes) override;
   bool IsFile(const std::string& path) override { return Files.count(path) > 0; }
+  bool RemoveFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
 };
 
 class FakeProcessInfo : public IProcessInfo {
@@ -81,8 +88,10 @@ struct TFakePlatform {
   FakeUrlOpener Urls;
   FakeUrlTransfer UrlTransfer{&Files};
   FakeTempPath TempPath;
-  TPlatform Platform{Files,        Process,    Version,    Messages, *Sockets,    Network, Launcher,
-                     ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer, TempPath};
+  FakeInstances Instances;
+  TPlatform Platform{Files,   Process,     Version,      Messages,   *Sockets,
+                     Network, Launcher,    ShellFolders, ShellLinks, OpenDialog,
+                     Urls,    UrlTransfer, TempPath,     Instances};
 
   // The settings file the program at Process.Path uses.
   std::string SettingsPath() const;

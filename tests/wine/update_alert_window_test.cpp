@@ -131,7 +131,8 @@ class UpdateAlertWindowTest : public ::testing::Test {
                    platform.OpenDialog,
                    platform.Urls,
                    *transfer,
-                   platform.TempPath};
+                   platform.TempPath,
+                   platform.Instances};
     TUpdateAlertWindow window(real);
     ASSERT_TRUE(window.Create(nullptr));
     PostMessageW(Button(window.Handle(), UpdateAlertRunText()), BM_CLICK, 0, 0);
