@@ -116,9 +116,8 @@ std::string FormatJournal(const std::vector<TJournalRecord>& records) {
 }
 
 TJournalContents ParseJournal(std::string_view bytes) {
-  const TJournalContents damaged{TJournalFormat::Damaged, {}};
   if (bytes.size() > kJournalByteLimit || bytes.empty() || bytes.back() != '\n') {
-    return damaged;
+    return {TJournalFormat::Damaged, {}};
   }
   std::vector<std::string_view> lines;
   for (std::size_t start = 0; start < bytes.size();) {
@@ -127,12 +126,12 @@ TJournalContents ParseJournal(std::string_view bytes) {
     start = end + 1;
   }
   if (!lines.front().starts_with(kHeader)) {
-    return damaged;
+    return {TJournalFormat::Damaged, {}};
   }
   const std::optional<std::uint64_t> version =
       ParseUnsignedDecimal(lines.front().substr(kHeader.size()));
   if (!version) {
-    return damaged;
+    return {TJournalFormat::Damaged, {}};
   }
   if (*version != kVersion) {
     return {TJournalFormat::Unknown, {}};
@@ -140,13 +139,13 @@ TJournalContents ParseJournal(std::string_view bytes) {
   if (lines.size() < 2 || lines.size() - 2 > kJournalRecordLimit ||
       !lines.back().starts_with(kEnd) ||
       ParseUnsignedDecimal(lines.back().substr(kEnd.size())) != lines.size() - 2) {
-    return damaged;
+    return {TJournalFormat::Damaged, {}};
   }
   TJournalContents contents;
   for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
     std::optional<TJournalRecord> record = ParseRecord(lines[i]);
     if (!record) {
-      return damaged;
+      return {TJournalFormat::Damaged, {}};
     }
     contents.Records.push_back(std::move(*record));
   }

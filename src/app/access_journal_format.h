@@ -33,7 +33,7 @@ struct TJournalContents {
 };
 
 // A longer file, or one with more records, is damaged: the client writes a handful at most.
-inline constexpr std::size_t kJournalByteLimit = 64 * 1024;
+inline constexpr std::size_t kJournalByteLimit = std::size_t{64} * 1024;
 inline constexpr std::size_t kJournalRecordLimit = 64;
 
 std::string FormatJournal(const std::vector<TJournalRecord>& records);

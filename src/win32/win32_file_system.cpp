@@ -61,7 +61,11 @@ bool TWin32FileSystem::SaveFile(const std::string& path, std::string_view bytes)
 }
 
 bool TWin32FileSystem::RemoveFile(const std::string& path) {
-  return DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+  if (DeleteFileW(Wide(path).c_str())) {
+    return true;
+  }
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 bool TWin32FileSystem::RenameFile(const std::string& from, const std::string& to) {

@@ -8,20 +8,21 @@ SECONDS_EACH=${FUZZ_SECONDS:-60}
 CXX=${FUZZ_CXX:-clang++}
 mkdir -p "$OUT"
 
-SERVER_SOURCES=(
+FUZZ_SOURCES=(
   "$ROOT"/src/server/text_bytes.cpp "$ROOT"/src/server/reply_fields.cpp
   "$ROOT"/src/server/reply_reader.cpp "$ROOT"/src/server/reply_head.cpp
   "$ROOT"/src/server/reply_body.cpp "$ROOT"/src/server/reply.cpp
   "$ROOT"/src/server/url_parts.cpp "$ROOT"/src/server/request_head.cpp
   "$ROOT"/tests/support/fake_sockets.cpp
+  "$ROOT"/src/platform/decimal.cpp "$ROOT"/src/app/access_journal_format.cpp
 )
 FLAGS=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
   -I"$ROOT/src" -I"$ROOT/tests")
 
 summary=()
-for target in split_reply_fields reply_reader url_parts; do
+for target in split_reply_fields reply_reader url_parts access_journal; do
   echo "== building fuzz_$target"
-  "$CXX" "${FLAGS[@]}" "$ROOT/tools/fuzz/fuzz_$target.cpp" "${SERVER_SOURCES[@]}" \
+  "$CXX" "${FLAGS[@]}" "$ROOT/tools/fuzz/fuzz_$target.cpp" "${FUZZ_SOURCES[@]}" \
     -o "$OUT/fuzz_$target"
   corpus=$OUT/corpus/$target
   findings=$OUT/findings/$target
