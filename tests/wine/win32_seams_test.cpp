@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/code_page.h"
+#include "support/file_seam_checks.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_process_info.h"
@@ -69,24 +70,7 @@ TEST(Win32SeamsTest, CodePageMatchesTheNativeTables) {
 TEST(Win32SeamsTest, AFileIsReadInBoundsRenamedAndRemoved) {
   TTempFolder folder(L"porvan-journal-files");
   TWin32FileSystem files;
-  const std::string path = Narrow(folder.Path()) + "Porvan.journal";
-  const std::string aside = path + ".damaged-1";
-  EXPECT_FALSE(files.LoadFileHead(path, 4).has_value());
-  ASSERT_TRUE(files.SaveFile(path, std::string(40000, 'x') + "end"));
-  EXPECT_EQ(files.LoadFileHead(path, 5).value_or("<none>"), "xxxxx");
-  EXPECT_EQ(files.LoadFileHead(path, 40001).value_or("<none>").size(), 40001u);
-  EXPECT_EQ(files.LoadFileHead(path, 99999).value_or("<none>").size(), 40003u);
-
-  ASSERT_TRUE(files.SaveFile(aside, "older"));
-  EXPECT_TRUE(files.RenameFile(path, aside));  // replaces what was there
-  EXPECT_FALSE(files.IsFile(path));
-  EXPECT_EQ(files.LoadFile(aside).value_or("<none>").size(), 40003u);
-  EXPECT_FALSE(files.RenameFile(path, aside));
-
-  EXPECT_TRUE(files.RemoveFile(aside));
-  EXPECT_FALSE(files.IsFile(aside));
-  EXPECT_TRUE(files.RemoveFile(aside));  // nothing there is as good as removed
-  EXPECT_TRUE(files.RemoveFile(Narrow(folder.Path()) + "no-such-folder\\x"));
+  testing::CheckBoundedReadRenameAndRemove(files, Narrow(folder.Path()));
 }
 
 }  // namespace
