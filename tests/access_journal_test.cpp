@@ -60,6 +60,8 @@ TEST(AccessJournalTest, EachChangeKeepsTheFileRules) {
   const std::string ftp = "FTP " + kSelf + " 1765280000 example.com";
   const std::string damaged = "PorvanAccessJournal 1\nFTP 100-4000 17";
   const std::string newer = "PorvanAccessJournal 2\nFTP+SSH 9 example.com\n";
+  const std::string full =
+      JournalText(std::vector<std::string>(kJournalRecordLimit, "SSH " + kOther + " 1 a.com"));
   const TJournalCase cases[] = {
       {.name = "the first record makes the journal",
        .steps = {{TOp::Add, "FTP", "example.com"}},
@@ -94,6 +96,13 @@ TEST(AccessJournalTest, EachChangeKeepsTheFileRules) {
        .failWrites = true,
        .steps = {{TOp::Add, "FTP", "example.com"}},
        .added = {false},
+       .boxes = {kWriteError}},
+      {.name = "a full journal refuses one more record",
+       .before = full,
+       .running = {kOther},
+       .steps = {{TOp::Add, "FTP", "example.com"}},
+       .added = {false},
+       .after = full,
        .boxes = {kWriteError}},
       {.name = "a lock another instance keeps refuses the record",
        .lockedElsewhere = true,

@@ -51,7 +51,14 @@ TAccessJournal::TAccessJournal(IFileSystem& files, IInstances& instances, IMessa
 
 bool TAccessJournal::Add(const std::string& protocol, const std::string& domain) {
   const TJournalRecord record{protocol, domain, instance_, clock_()};
-  if (Change([&record](std::vector<TJournalRecord>& records) { records.push_back(record); })) {
+  const bool added = Change([&record](std::vector<TJournalRecord>& records) {
+    if (records.size() >= kJournalRecordLimit) {
+      return false;  // one more, and the next read would take the journal for damaged
+    }
+    records.push_back(record);
+    return true;
+  });
+  if (added) {
     return true;
   }
   ShowErrorReport(messages_, TWriteError(path_).what());
@@ -66,6 +73,7 @@ void TAccessJournal::Remove(const std::string& protocol, const std::string& doma
     if (found != records.end()) {
       records.erase(found);
     }
+    return true;
   });
 }
 
@@ -92,6 +100,7 @@ std::vector<TJournalRecord> TAccessJournal::ClaimLeftovers() {
       }
     }
     records = std::move(held);
+    return true;
   });
   return claimed;
 }
@@ -106,8 +115,7 @@ bool TAccessJournal::Change(const TChange& change) {
     return false;
   }
   std::vector<TJournalRecord> changed = *records;
-  change(changed);
-  return changed == *records || Store(changed);
+  return change(changed) && (changed == *records || Store(changed));
 }
 
 std::optional<std::vector<TJournalRecord>> TAccessJournal::Load() {

@@ -32,10 +32,10 @@ class TAccessJournal {
                  TClock clock);
 
   const std::string& Path() const { return path_; }
-  const std::string& Instance() const { return instance_; }
 
-  // Before an open request. False when the record could not be written: the error report has
-  // been shown, and the request must not be sent.
+  // Before an open request. False when the record could not be written (or the journal holds
+  // as many records as a journal may): the error report has been shown, and the request must
+  // not be sent.
   bool Add(const std::string& protocol, const std::string& domain);
 
   // After a close that succeeded or an open that failed: this instance's first record of the
@@ -51,7 +51,8 @@ class TAccessJournal {
   std::vector<TJournalRecord> ClaimLeftovers();
 
  private:
-  using TChange = std::function<void(std::vector<TJournalRecord>&)>;
+  // Changes the records in place; false refuses the change.
+  using TChange = std::function<bool(std::vector<TJournalRecord>&)>;
 
   bool Change(const TChange& change);
   std::optional<std::vector<TJournalRecord>> Load();
