@@ -2,11 +2,13 @@
 #include "app/fm_main.h"
 
 #include "app/fm_init.h"
+#include "app/leftover_access.h"
 #include "app/tray_hint.h"
 #include "common/notice.h"
 #include "common/text_bytes.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
+#include "platform/process_info.h"
 #include "settings/sys_var.h"
 #include "update/update_alert.h"
 
@@ -41,10 +43,12 @@ std::string AccessHint(const std::string& clientIP, const std::string& domain) {
 TfmMain::TfmMain(TPlatform& platform, const TfmMainControls& controls)
     : TfmMainControls(controls),
       platform_(platform),
-      ftp_{&TSysVar::IsFTPOpen, &TRemoteServerCon::OpenFTP, imgFTPOpen, imgFTPClose,
-           &TSysVar::ExecuteFTP},
-      ssh_{&TSysVar::IsSSHOpen, &TRemoteServerCon::OpenSSH, imgSSHOpen, imgSSHClose,
-           &TSysVar::ExecuteSSH} {
+      journal_(platform.Files, platform.Instances, platform.Messages,
+               JournalPathFor(platform.Process.ExecutablePath()), SystemSeconds),
+      ftp_{"FTP",      &TSysVar::IsFTPOpen, &TRemoteServerCon::OpenFTP, &TRemoteServerCon::CloseFTP,
+           imgFTPOpen, imgFTPClose,         &TSysVar::ExecuteFTP},
+      ssh_{"SSH",      &TSysVar::IsSSHOpen, &TRemoteServerCon::OpenSSH, &TRemoteServerCon::CloseSSH,
+           imgSSHOpen, imgSSHClose,         &TSysVar::ExecuteSSH} {
   TrayIcon.SetHint(Utf8ToCp949(kStartHint));
   TrayIcon.SetImageIndex(kClosedImage);
 }
@@ -165,6 +169,10 @@ void TfmMain::WMAppStartup() {
     return;
   }
   fClientIP.SetText(connection == kInitOffline ? Utf8ToCp949(kOfflineClientIP) : SysVar->ClientIP);
+  // Offline, the journal keeps its records for a start that can reach the server.
+  if (connection == kInitOnline && CloseLeftoverAccess(journal_, *RemoteServer) > 0) {
+    TrayIcon.SetHint(LeftoverAccessHint());
+  }
 
   // A check that gets no answer goes on as if the version were current.
   if (SysVar->IsLatestVersion() == TVersionCheck::UpdateAvailable &&
@@ -223,8 +231,14 @@ bool TfmMain::OpenAccess(const TProtocol& protocol) {
     fUrl.SetFocus();
     return false;
   }
+  TRemoteServerCon& server = Server();
+  // Recorded first: a crash while the request is on its way still leaves a record to close.
+  if (!journal_.Add(protocol.Name, domain)) {
+    return false;
+  }
   // The server is given the field as it stands: blanks around the domain are the user's.
-  if (!(Server().*protocol.OpenRequest)(domain)) {
+  if (!(server.*protocol.OpenRequest)(domain)) {
+    journal_.Remove(protocol.Name, domain);
     return false;
   }
   SysVar->ConnectedDomain = domain;
@@ -242,13 +256,13 @@ void TfmMain::SetState(const TProtocol& protocol, bool open) {
 }
 
 void TfmMain::SendCloseRequests() {
-  // Only the domain field at closing time says what was opened; results change nothing now.
+  // Only the domain field at closing time says what was opened. A failed close ends the program
+  // all the same; its record stays, for the next start to close.
   const std::string domain = fUrl.Text();
-  if (SysVar->IsFTPOpen == 1) {
-    Server().CloseFTP(domain);
-  }
-  if (SysVar->IsSSHOpen == 1) {
-    Server().CloseSSH(domain);
+  for (const TProtocol* protocol : {&ftp_, &ssh_}) {
+    if ((*SysVar).*protocol->Flag == 1 && (Server().*protocol->CloseRequest)(domain)) {
+      journal_.Remove(protocol->Name, domain);
+    }
   }
 }
 

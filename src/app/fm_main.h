@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/access_journal.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 #include "server/remote_server_con.h"
@@ -52,8 +53,9 @@ class TfmMain : public TfmMainControls {
   void WMAppQuit();
   // Windows ends the session: open access is closed without a question, as for WMAppQuit.
   void WMEndSession();
-  // The start-up sequence: connection check behind the splash, the client IP, the version check
-  // with the update alert, and the open a shortcut's arguments ask for. Runs once per process.
+  // The start-up sequence: connection check behind the splash, the client IP, the close of access
+  // that ended instances left open, the version check with the update alert, and the open a
+  // shortcut's arguments ask for. Runs once per process.
   void WMAppStartup();
 
   bool CheckOnline();
@@ -65,8 +67,10 @@ class TfmMain : public TfmMainControls {
   // What the FTP and SSH roads differ in; everything else is one road (OpenAccess for both
   // open requests, SetState for both state pictures).
   struct TProtocol {
+    const char* Name;
     std::int32_t TSysVar::*Flag;
     bool (TRemoteServerCon::*OpenRequest)(const std::string& domain);
+    bool (TRemoteServerCon::*CloseRequest)(const std::string& domain);
     IPicture& OpenPicture;
     IPicture& ClosedPicture;
     void (TSysVar::*Execute)();
@@ -81,6 +85,8 @@ class TfmMain : public TfmMainControls {
   std::unique_ptr<TRemoteServerCon> NewServerConnection();
 
   TPlatform& platform_;
+  // Every open request is recorded here before it is sent, until its close succeeds.
+  TAccessJournal journal_;
   bool startupRan_ = false;
   bool destroyed_ = false;
   const TProtocol ftp_;

@@ -1,6 +1,7 @@
-// The file seam: whole-file reads and replacing writes by a CP949 path.
+// The file seam: whole-file reads, replacing writes, removal and renaming by a CP949 path.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,10 @@ class IFileSystem {
   // The file's bytes, or nothing when it is missing or cannot be read.
   virtual std::optional<std::string> LoadFile(const std::string& path) = 0;
 
+  // The file's first `limit` bytes (all of it when shorter), or nothing as for LoadFile: a file
+  // of any size is read into bounded memory.
+  virtual std::optional<std::string> LoadFileHead(const std::string& path, std::size_t limit) = 0;
+
   // Writes the bytes beside the file, then puts them in its place, so a failed or interrupted
   // write never leaves a truncated file. False when the file could not be written.
   virtual bool SaveFile(const std::string& path, std::string_view bytes) = 0;
@@ -28,6 +33,9 @@ class IFileSystem {
   virtual std::optional<std::uint64_t> FileSize(const std::string& path) = 0;
   // Deletes the file. True when no file is at the path afterwards, also when there was none.
   virtual bool RemoveFile(const std::string& path) = 0;
+
+  // Gives the file a new name, replacing a file of that name. False when it could not.
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace porvan

@@ -17,6 +17,7 @@ class IUrlOpener;
 class IUrlTransfer;
 class ITempPath;
 class IFileSignatures;
+class IInstances;
 
 struct TPlatform {
   IFileSystem& Files;
@@ -33,6 +34,7 @@ struct TPlatform {
   IUrlTransfer& UrlTransfer;
   ITempPath& TempPath;
   IFileSignatures& Signatures;
+  IInstances& Instances;
 };
 
 }  // namespace porvan

@@ -1,14 +1,15 @@
-// The file seam on POSIX systems: stdio reads, write-beside-then-rename writes.
+// The file seam on POSIX systems: stream reads, write-beside-then-rename writes.
 #include "posix/posix_file_system.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
+#include <limits>
 
 namespace porvan {
 namespace {
@@ -49,6 +50,11 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 std::optional<std::string> TPosixFileSystem::LoadFile(const std::string& path) {
+  return LoadFileHead(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::string> TPosixFileSystem::LoadFileHead(const std::string& path,
+                                                          std::size_t limit) {
   if (!IsFile(path)) {
     return std::nullopt;
   }
@@ -56,7 +62,13 @@ std::optional<std::string> TPosixFileSystem::LoadFile(const std::string& path) {
   if (!in) {
     return std::nullopt;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  char buffer[16384];
+  while (bytes.size() < limit && in) {
+    const std::size_t wanted = std::min(sizeof buffer, limit - bytes.size());
+    in.read(buffer, static_cast<std::streamsize>(wanted));
+    bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) {
     return std::nullopt;
   }
@@ -91,7 +103,11 @@ std::optional<std::uint64_t> TPosixFileSystem::FileSize(const std::string& path)
 }
 
 bool TPosixFileSystem::RemoveFile(const std::string& path) {
-  return std::remove(path.c_str()) == 0 || errno == ENOENT;
+  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool TPosixFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 }  // namespace porvan

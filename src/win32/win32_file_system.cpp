@@ -3,12 +3,20 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <limits>
+
 #include "win32/handle.h"
 #include "win32/wide_text.h"
 
 namespace porvan {
 
 std::optional<std::string> TWin32FileSystem::LoadFile(const std::string& path) {
+  return LoadFileHead(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<std::string> TWin32FileSystem::LoadFileHead(const std::string& path,
+                                                          std::size_t limit) {
   THandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) {
@@ -17,7 +25,11 @@ std::optional<std::string> TWin32FileSystem::LoadFile(const std::string& path) {
   std::string bytes;
   char buffer[16384];
   DWORD read = 0;
-  while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+  while (bytes.size() < limit) {
+    const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, limit - bytes.size()));
+    if (!::ReadFile(file.get(), buffer, wanted, &read, nullptr) || read == 0) {
+      break;
+    }
     bytes.append(buffer, read);
   }
   return bytes;
@@ -57,13 +69,22 @@ std::optional<std::uint64_t> TWin32FileSystem::FileSize(const std::string& path)
   return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
+bool TWin32FileSystem::RemoveFile(const std::string& path) {
+  if (DeleteFileW(Wide(path).c_str())) {
+    return true;
+  }
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool TWin32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 bool TWin32FileSystem::IsFile(const std::string& path) {
   DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool TWin32FileSystem::RemoveFile(const std::string& path) {
-  return DeleteFileW(Wide(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace porvan

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "win32/win32_file_signatures.h"
 #include "win32/win32_file_system.h"
+#include "win32/win32_instances.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"
 #include "win32/win32_open_file_dialog.h"
@@ -35,11 +36,13 @@ struct TWin32Platform {
   TUrlMonikerTransfer UrlTransfer;
   TWin32TempPath TempPath;
   TWin32FileSignatures Signatures;
+  TWin32Instances Instances;
 
   // The seams with `launcher` in place of the shell's, for a tool that must start nothing.
   TPlatform With(IProgramLauncher& launcher) {
-    return {Files,        Process,    Version,    Messages, Sockets,     Network,  launcher,
-            ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer, TempPath, Signatures};
+    return {Files,   Process,     Version,      Messages,   Sockets,
+            Network, launcher,    ShellFolders, ShellLinks, OpenDialog,
+            Urls,    UrlTransfer, TempPath,     Signatures, Instances};
   }
   TPlatform Platform() { return With(Launcher); }
 };

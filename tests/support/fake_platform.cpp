@@ -1,13 +1,15 @@
 // In-memory fakes of the platform seams.
 #include "support/fake_platform.h"
 
+#include <algorithm>
+
 #include "settings/settings_file.h"
 
 namespace porvan::testing {
 
 std::optional<std::string> FakeFileSystem::LoadFile(const std::string& path) {
   auto found = Files.find(path);
-  if (found == Files.end()) {
+  if (found == Files.end() || Unreadable.count(path) > 0) {
     return std::nullopt;
   }
   return found->second;
@@ -19,6 +21,34 @@ std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) {
     return std::nullopt;
   }
   return found->second.size();
+}
+
+std::optional<std::string> FakeFileSystem::LoadFileHead(const std::string& path,
+                                                        std::size_t limit) {
+  std::optional<std::string> bytes = LoadFile(path);
+  if (bytes) {
+    bytes->resize(std::min(bytes->size(), limit));
+  }
+  return bytes;
+}
+
+bool FakeFileSystem::RemoveFile(const std::string& path) {
+  if (FailRemoves || FailWrites) {
+    return !IsFile(path);
+  }
+  Files.erase(path);
+  return true;
+}
+
+bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  auto found = Files.find(from);
+  if (FailRenames || found == Files.end()) {
+    return false;
+  }
+  Files[to] = found->second;
+  Files.erase(from);
+  Unreadable.erase(from);
+  return true;
 }
 
 bool FakeFileSystem::SaveFile(const std::string& path, std::string_view bytes) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "platform/process_info.h"
 #include "platform/socket.h"
 #include "platform/version_resource.h"
+#include "support/fake_instances.h"
 #include "support/fake_launch.h"
 #include "support/fake_shell.h"
 #include "support/fake_url_transfer.h"
@@ -25,21 +27,19 @@ namespace porvan::testing {
 class FakeFileSystem : public IFileSystem {
  public:
   std::map<std::string, std::string> Files;
+  std::set<std::string> Unreadable;  // present, but reads fail
   bool FailWrites = false;
   bool FailRemoves = false;  // a file stays where it is, as one held open would
+  bool FailRenames = false;
   int Writes = 0;
 
   std::optional<std::string> LoadFile(const std::string& path) override;
+  std::optional<std::string> LoadFileHead(const std::string& path, std::size_t limit) override;
   bool SaveFile(const std::string& path, std::string_view bytes) override;
   bool IsFile(const std::string& path) override { return Files.count(path) > 0; }
   std::optional<std::uint64_t> FileSize(const std::string& path) override;
-  bool RemoveFile(const std::string& path) override {
-    if (FailRemoves) {
-      return !IsFile(path);
-    }
-    Files.erase(path);
-    return true;
-  }
+  bool RemoveFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
 };
 
 class FakeProcessInfo : public IProcessInfo {
@@ -102,9 +102,10 @@ struct TFakePlatform {
   FakeUrlTransfer UrlTransfer{&Files};
   FakeTempPath TempPath;
   FakeFileSignatures Signatures;
+  FakeInstances Instances;
   TPlatform Platform{Files,   Process,     Version,      Messages,   *Sockets,
                      Network, Launcher,    ShellFolders, ShellLinks, OpenDialog,
-                     Urls,    UrlTransfer, TempPath,     Signatures};
+                     Urls,    UrlTransfer, TempPath,     Signatures, Instances};
 
   // The settings file the program at Process.Path uses.
   std::string SettingsPath() const;

@@ -77,7 +77,8 @@ class UpdateAlertWindowTest : public ::testing::Test {
                    platform.Urls,
                    *transfer,
                    platform.TempPath,
-                   platform.Signatures};
+                   platform.Signatures,
+                   platform.Instances};
     TUpdateAlertWindow window(real, server.Url());
     ASSERT_TRUE(window.Create(nullptr));
     PostMessageW(Button(window.Handle(), Utf8ToCp949(kUpdateAlertRunText)), BM_CLICK, 0, 0);

@@ -1,5 +1,6 @@
 // Porvan.exe as its users start it from a shortcut: the start-up requests in order, the client
-// program started, the tray, and access closed again on WM_APP_QUIT or at the end of the session.
+// program started, the tray, and access closed again on WM_APP_QUIT, at the end of the session,
+// or at the next start after the program was killed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -27,6 +28,11 @@ std::vector<std::string> ExpectedBodies(const std::string& formDomain) {
 const std::vector<std::string> kExpectedBodies = {kClientIPBody, kVersionBody, kOpenFtpBody,
                                                   kCloseFtpBody};
 
+const testing::TServerTurn kIP{HttpReply("198.51.100.4")};
+const testing::TServerTurn kCurrent{HttpReply("OK")};
+const testing::TServerTurn kOpened{HttpReply("SUCCESS:Access_opened:FTP:example.com")};
+const testing::TServerTurn kClosed{HttpReply("SUCCESS:Access_closed:FTP:example.com")};
+
 std::string BodyOf(const std::string& request) {
   const std::size_t headEnd = request.find("\r\n\r\n");
   return headEnd == std::string::npos ? request : request.substr(headEnd + 4);
@@ -35,10 +41,7 @@ std::string BodyOf(const std::string& request) {
 // A copy of Porvan.exe in a folder of its own, its settings pointing at a loopback server and
 // its FTP program at a stand-in that records that it ran.
 struct TShortcutStart {
-  testing::TLoopbackServer server{{{HttpReply("198.51.100.4")},
-                                   {HttpReply("OK")},
-                                   {HttpReply("SUCCESS:Access_opened:FTP:example.com")},
-                                   {HttpReply("SUCCESS:Access_closed:FTP:example.com")}}};
+  testing::TLoopbackServer server;
   testing::TTempFolder folder{L"porvan-whole"};
   std::wstring exe = folder.Path() + L"Porvan.exe";
   std::wstring client = folder.Path() + L"record_run.exe";
@@ -46,7 +49,9 @@ struct TShortcutStart {
   std::wstring domain = L"example.com";  // as the domain field shows it
   std::vector<std::string> expected = kExpectedBodies;
 
-  TShortcutStart() {
+  explicit TShortcutStart(std::vector<testing::TServerTurn> turns = {kIP, kCurrent, kOpened,
+                                                                     kClosed})
+      : server(std::move(turns)) {
     const std::wstring built = testing::TestExecutableFolder() + L"..\\";
     CopyFileW((built + L"Porvan.exe").c_str(), exe.c_str(), FALSE);
     CopyFileW((built + L"record_run.exe").c_str(), client.c_str(), FALSE);
@@ -61,6 +66,14 @@ struct TShortcutStart {
       bodies.push_back(BodyOf(request));
     }
     return bodies;
+  }
+
+  // Waits until the server has had `count` requests in all.
+  void WaitForRequests(std::size_t count) const {
+    for (int waited = 0; waited < 20000 && server.Requests().size() < count; waited += 50) {
+      Sleep(50);
+    }
+    ASSERT_EQ(server.Requests().size(), count);
   }
 
   // Waits until the program has opened access and started the client program.
@@ -115,6 +128,52 @@ TEST(WholeProgramTest, AShortcutDomainCannotAddFormFields) {
   PostMessageW(start.window, 0x8083, 0, 0);
   EXPECT_EQ(porvan.WaitForExit(20000), 0u);
   EXPECT_EQ(start.Bodies(), start.expected);
+}
+
+// A start without arguments: waits until the start-up sequence has sent `requests` in all, then
+// ends the program as the installer would.
+void StartAndQuit(TShortcutStart& start, std::size_t requests) {
+  testing::TProcess porvan(start.exe, L"", start.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  HWND window = testing::WaitForWindowOf(porvan.Id(), L"TfmMain", 20000);
+  ASSERT_NE(window, nullptr);
+  start.WaitForRequests(requests);
+  PostMessageW(window, 0x8083, 0, 0);
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+}
+
+TEST(WholeProgramTest, AccessOfAKilledProgramIsClosedAtTheNextStartOnly) {
+  TShortcutStart start({kIP, kCurrent, kOpened, kIP, kClosed, kCurrent, kIP, kCurrent});
+  {
+    testing::TProcess porvan(start.exe, L"Example.COM FTP true", start.folder.Path());
+    ASSERT_TRUE(porvan.Started());
+    start.WaitUntilOpen();
+    EXPECT_TRUE(testing::FileExists(start.folder.Path() + L"Porvan.journal"));
+    porvan.Kill();
+  }
+  StartAndQuit(start, 6);
+  EXPECT_EQ(start.Bodies(), (std::vector<std::string>{kClientIPBody, kVersionBody, kOpenFtpBody,
+                                                      kClientIPBody, kCloseFtpBody, kVersionBody}));
+  EXPECT_FALSE(testing::FileExists(start.folder.Path() + L"Porvan.journal"));
+  StartAndQuit(start, 8);
+  EXPECT_EQ(start.Bodies(),
+            (std::vector<std::string>{kClientIPBody, kVersionBody, kOpenFtpBody, kClientIPBody,
+                                      kCloseFtpBody, kVersionBody, kClientIPBody, kVersionBody}));
+}
+
+TEST(WholeProgramTest, ASecondInstanceLeavesTheFirstOnesAccessOpen) {
+  TShortcutStart start({kIP, kCurrent, kOpened, kIP, kCurrent, kClosed});
+  testing::TProcess first(start.exe, L"Example.COM FTP true", start.folder.Path());
+  ASSERT_TRUE(first.Started());
+  start.WaitUntilOpen();
+  StartAndQuit(start, 5);
+  EXPECT_EQ(start.Bodies(), (std::vector<std::string>{kClientIPBody, kVersionBody, kOpenFtpBody,
+                                                      kClientIPBody, kVersionBody}));
+  EXPECT_TRUE(testing::FileExists(start.folder.Path() + L"Porvan.journal"));
+  PostMessageW(start.window, 0x8083, 0, 0);
+  EXPECT_EQ(first.WaitForExit(20000), 0u);
+  EXPECT_EQ(start.Bodies().back(), kCloseFtpBody);
+  EXPECT_FALSE(testing::FileExists(start.folder.Path() + L"Porvan.journal"));
 }
 
 }  // namespace

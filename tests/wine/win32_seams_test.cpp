@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/code_page.h"
+#include "support/file_seam_checks.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_process_info.h"
@@ -67,6 +68,12 @@ TEST(Win32SeamsTest, CodePageMatchesTheNativeTables) {
   EXPECT_EQ(Utf8ToCp949("a\xF0\x9F\x98\x80"
                         "b"),
             "a?b");
+}
+
+TEST(Win32SeamsTest, AFileIsReadInBoundsRenamedAndRemoved) {
+  TTempFolder folder(L"porvan-journal-files");
+  TWin32FileSystem files;
+  testing::CheckBoundedReadRenameAndRemove(files, Narrow(folder.Path()));
 }
 
 }  // namespace

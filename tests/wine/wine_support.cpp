@@ -98,6 +98,11 @@ DWORD TProcess::WaitForExit(DWORD ms) {
   return code;
 }
 
+void TProcess::Kill() {
+  TerminateProcess(info_.hProcess, 9);
+  WaitForSingleObject(info_.hProcess, 20000);
+}
+
 DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments, DWORD ms) {
   TProcess process(exe, arguments, L"");
   return process.Started() ? process.WaitForExit(ms) : STILL_ACTIVE;
@@ -107,6 +112,41 @@ HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms) {
   for (DWORD waited = 0; waited < ms; waited += 50) {
     if (HWND window = FindWindowW(className, title)) {
       return window;
+    }
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+namespace {
+
+struct TWindowSearch {
+  DWORD processId;
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<TWindowSearch*>(lParam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (owner == search->processId && wcscmp(name, search->className) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND WaitForWindowOf(DWORD processId, const wchar_t* className, DWORD ms) {
+  for (DWORD waited = 0; waited < ms; waited += 50) {
+    TWindowSearch search{processId, className, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) {
+      return search.found;
     }
     Sleep(50);
   }

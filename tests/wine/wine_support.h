@@ -41,8 +41,12 @@ class TProcess {
   TProcess& operator=(const TProcess&) = delete;
   ~TProcess();
   bool Started() const { return started_; }
+  DWORD Id() const { return info_.dwProcessId; }
+  HANDLE Handle() const { return info_.hProcess; }
   // The exit code, or STILL_ACTIVE when it did not end within `ms`.
   DWORD WaitForExit(DWORD ms);
+  // Ends the process at once, as the task manager does: nothing of it runs any more.
+  void Kill();
 
  private:
   PROCESS_INFORMATION info_{};
@@ -54,6 +58,8 @@ DWORD RunToEnd(const std::wstring& exe, const std::wstring& arguments, DWORD ms)
 
 // Polls for a top-level window of the class and title (either may be null) for up to `ms`.
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD ms);
+// The same for a window of the class that belongs to one process.
+HWND WaitForWindowOf(DWORD processId, const wchar_t* className, DWORD ms);
 
 // A window's text, CP949.
 std::string TextOf(HWND window);

@@ -9,7 +9,7 @@ SECONDS_EACH=${FUZZ_SECONDS:-60}
 CXX=${FUZZ_CXX:-clang++}
 mkdir -p "$OUT"
 
-SERVER_SOURCES=(
+FUZZ_SOURCES=(
   "$ROOT"/src/common/text_bytes.cpp "$ROOT"/src/server/reply_fields.cpp
   "$ROOT"/src/server/reply_reader.cpp "$ROOT"/src/server/reply_head.cpp
   "$ROOT"/src/server/reply_body.cpp "$ROOT"/src/server/reply.cpp
@@ -17,6 +17,7 @@ SERVER_SOURCES=(
   "$ROOT"/src/server/exchange_deadline.cpp "$ROOT"/src/server/form_encoding.cpp
   "$ROOT"/src/server/cookie_store.cpp "$ROOT"/src/server/cookie_date.cpp
   "$ROOT"/tests/support/fake_sockets.cpp
+  "$ROOT"/src/platform/decimal.cpp "$ROOT"/src/app/access_journal_format.cpp
 )
 FLAGS=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
   -I"$ROOT/src" -I"$ROOT/tests")
@@ -27,7 +28,7 @@ TARGETS=(split_reply_fields reply_reader url_parts form_encoding cookie_store)
 summary=()
 for target in "${TARGETS[@]}"; do
   echo "== building fuzz_$target"
-  "$CXX" "${FLAGS[@]}" "$ROOT/tools/fuzz/fuzz_$target.cpp" "${SERVER_SOURCES[@]}" \
+  "$CXX" "${FLAGS[@]}" "$ROOT/tools/fuzz/fuzz_$target.cpp" "${FUZZ_SOURCES[@]}" \
     -o "$OUT/fuzz_$target"
   corpus=$OUT/corpus/$target
   findings=$OUT/findings/$target

@@ -5,6 +5,8 @@
 //                                       presses the button with that caption ("&" ignored) in
 //                                       the window of CLASS (and TITLE, when given)
 //   porvan_control wait CLASS           waits until a window of that class exists
+//   porvan_control kill                 ends the main window's process at once, as the task
+//                                       manager does: the program closes nothing
 // Exit code 0 on success, 1 when the window is not found or the process does not end in time.
 #include <windows.h>
 
@@ -43,6 +45,21 @@ int Quit() {
   DWORD result = WaitForSingleObject(process, kWaitMs);
   CloseHandle(process);
   return result == WAIT_OBJECT_0 ? 0 : 1;
+}
+
+int Kill() {
+  HWND window = FindWindowW(L"TfmMain", nullptr);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process =
+      window ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId) : nullptr;
+  if (process == nullptr) {
+    return 1;
+  }
+  const bool ended =
+      TerminateProcess(process, 9) && WaitForSingleObject(process, kWaitMs) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended ? 0 : 1;
 }
 
 std::wstring WithoutAmpersands(std::wstring text) {
@@ -94,6 +111,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"click" && argc > 3) {
     return Click(argv[2], argv[3], argc > 4 ? argv[4] : nullptr);
+  }
+  if (command == L"kill") {
+    return Kill();
   }
   if (command == L"wait" && argc > 2) {
     return WaitForWindow(argv[2]) ? 0 : 1;
