@@ -30,5 +30,15 @@ TEST(ProgramEntryTest, AnUnwritableSettingsFileShowsTheErrorReport) {
   EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
 }
 
+TEST(ProgramEntryTest, AMissingSystemLibraryShowsTheErrorReportInsteadOfEndingTheProcess) {
+  testing::TFakePlatform fake;
+  fake.Version.LibraryMissing = true;
+  EXPECT_FALSE(CreateSysVar(fake.Platform));
+  EXPECT_EQ(SysVar, nullptr);
+  ASSERT_EQ(fake.Messages.Shown.size(), 1u);
+  EXPECT_EQ(fake.Messages.Shown[0].Text, "Cannot load version.dll.\r\nModule not found.");
+  EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
+}
+
 }  // namespace
 }  // namespace porvan

@@ -3,6 +3,7 @@
 #include <ws2tcpip.h>
 
 #include <memory>
+#include <optional>
 
 #include "platform/connect_in_turn.h"
 #include "win32/winsock_socket.h"
@@ -39,7 +40,11 @@ class TWinsockSocketFactory final : public ISocketFactory {
  public:
   TConnectResult Connect(const std::string& host, const std::string& port,
                          std::chrono::milliseconds timeLimit) override {
-    if (!session_.Started()) {
+    // Winsock starts at the first connection, not with the program: its library is loaded then.
+    if (!session_) {
+      session_.emplace();
+    }
+    if (!session_->Started()) {
       return {};
     }
     addrinfo hints{};
@@ -70,7 +75,7 @@ class TWinsockSocketFactory final : public ISocketFactory {
   }
 
  private:
-  TWinsockSession session_;
+  std::optional<TWinsockSession> session_;
 };
 
 }  // namespace

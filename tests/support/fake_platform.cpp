@@ -1,6 +1,7 @@
 // In-memory fakes of the platform seams.
 #include "support/fake_platform.h"
 
+#include "platform/library_load_error.h"
 #include "settings/settings_file.h"
 
 namespace porvan::testing {
@@ -43,6 +44,9 @@ class FakeVersionBlock : public IVersionBlock {
 }  // namespace
 
 std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const std::string& /*executablePath*/) {
+  if (LibraryMissing) {
+    throw TLibraryLoadError({.Library = "version.dll", .SystemMessage = "Module not found."});
+  }
   if (!HasResource) {
     return nullptr;
   }

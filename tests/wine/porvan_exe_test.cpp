@@ -1,11 +1,19 @@
-// Porvan.exe as a whole: a first run writes its defaults; an unwritable file ends it with an error.
+// Porvan.exe as a whole: a first run writes its defaults; an unwritable file ends it with an error;
+// the system libraries of later work are loaded when that work needs them.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "platform/code_page.h"
 #include "settings/notice.h"
 #include "support/loopback_server.h"
 #include "support/server_session.h"
+#include "win32/view/window.h"
 #include "win32/wide_text.h"
 #include "wine/wine_support.h"
 
@@ -59,6 +67,130 @@ TEST(PorvanExeTest, AnUnwritableSettingsFileEndsTheProgramWithAnErrorBox) {
   EXPECT_EQ(Narrow(message), "Unable to write to " + Narrow(copy.folder.Path()) + "Porvan.ini");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(porvan.WaitForExit(20000), 1u);
+}
+
+// An environment variable of this process, and so of the programs it starts, for one test.
+class TScopedEnvironment {
+ public:
+  TScopedEnvironment(const wchar_t* name, const wchar_t* value) : name_(name) {
+    std::wstring old(1024, L'\0');
+    const DWORD length = GetEnvironmentVariableW(name, old.data(), static_cast<DWORD>(old.size()));
+    had_ = length > 0 && length < old.size();
+    old_ = old.substr(0, had_ ? length : 0);
+    SetEnvironmentVariableW(name, value);
+  }
+  TScopedEnvironment(const TScopedEnvironment&) = delete;
+  TScopedEnvironment& operator=(const TScopedEnvironment&) = delete;
+  ~TScopedEnvironment() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
+
+ private:
+  const wchar_t* name_;
+  std::wstring old_;
+  bool had_ = false;
+};
+
+// Waits for the program's error report, gives its text and its icon, presses OK, and waits
+// until it has gone.
+struct TErrorReport {
+  std::string Text;
+  bool HasIcon = false;
+};
+TErrorReport AnswerErrorReport() {
+  HWND box = testing::WaitForWindow(L"#32770", Wide(ApplicationTitle()).c_str(), 20000);
+  if (box == nullptr) {
+    return {};
+  }
+  TErrorReport report{testing::TextOf(GetDlgItem(box, 0xFFFF)), false};
+  // The message box shows its icon in a static control of its own.
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    report.HasIcon = report.HasIcon || (GetWindowLongW(child, GWL_STYLE) & SS_ICON) == SS_ICON;
+  }
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  for (int waited = 0; IsWindow(box) && waited < 20000; waited += 50) {
+    Sleep(50);
+  }
+  return report;
+}
+
+TEST(PorvanExeTest, ShowsItsWindowWithoutTheNetworkLibrariesAndReportsThemWhenTheyAreNeeded) {
+  testing::TLoopbackServer server({});
+  TPorvanCopy copy;
+  testing::WriteWholeFile(copy.folder.Path() + L"Porvan.ini",
+                          "[config]\r\nServerURL=" + server.Url("/porvan.php") + "\r\n");
+  // Wine loads no DLL whose load order is empty, as if it were missing from the system.
+  const TScopedEnvironment overrides(L"WINEDLLOVERRIDES",
+                                     L"mscoree,mshtml,wininet,ws2_32,urlmon,comdlg32=");
+  testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
+  ASSERT_NE(window, nullptr);
+
+  // The splash's connection check is the first call into WinINet.
+  const TErrorReport wininet = AnswerErrorReport();
+  EXPECT_EQ(wininet.Text.rfind("Cannot load wininet.dll.", 0), 0u) << wininet.Text;
+  EXPECT_TRUE(wininet.HasIcon);
+  // The splash, left waiting by the failed check, is closed by hand: the sequence goes on as
+  // offline, and the version check is the first call into Winsock.
+  HWND splash = testing::WaitForWindow(L"TfmInit", nullptr, 20000);
+  ASSERT_NE(splash, nullptr);
+  PostMessageW(splash, WM_CLOSE, 0, 0);
+  const TErrorReport winsock = AnswerErrorReport();
+  EXPECT_EQ(winsock.Text.rfind("Cannot load ws2_32.dll.", 0), 0u) << winsock.Text;
+
+  EXPECT_TRUE(server.Requests().empty());
+  PostMessageW(window, WM_APP_QUIT, 0, 0);
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+}
+
+// The names of the DLLs in an image's import table: those loaded before the program runs.
+template <typename T>
+T ReadAt(const std::string& image, std::size_t offset) {
+  if (offset > image.size() || image.size() - offset < sizeof(T)) {
+    throw std::out_of_range("past the end of the image");
+  }
+  T value;
+  std::memcpy(&value, image.data() + offset, sizeof(T));
+  return value;
+}
+
+std::vector<std::string> LoadTimeImports(const std::string& image) {
+  const auto dos = ReadAt<IMAGE_DOS_HEADER>(image, 0);
+  const auto nt = ReadAt<IMAGE_NT_HEADERS64>(image, static_cast<std::size_t>(dos.e_lfanew));
+  const std::size_t sections = static_cast<std::size_t>(dos.e_lfanew) +
+                               offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
+                               nt.FileHeader.SizeOfOptionalHeader;
+  const auto offsetOf = [&](DWORD rva) {
+    for (WORD i = 0; i < nt.FileHeader.NumberOfSections; ++i) {
+      const auto section =
+          ReadAt<IMAGE_SECTION_HEADER>(image, sections + i * sizeof(IMAGE_SECTION_HEADER));
+      if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData) {
+        return std::size_t{rva - section.VirtualAddress + section.PointerToRawData};
+      }
+    }
+    throw std::out_of_range("an address outside every section");
+  };
+  std::vector<std::string> names;
+  std::size_t at =
+      offsetOf(nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (auto entry = ReadAt<IMAGE_IMPORT_DESCRIPTOR>(image, at); entry.Name != 0;
+       entry = ReadAt<IMAGE_IMPORT_DESCRIPTOR>(image, at += sizeof entry)) {
+    std::string name = image.c_str() + offsetOf(entry.Name);
+    std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+      return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(PorvanExeTest, LoadsAtStartOnlyTheLibrariesItsMainWindowNeeds) {
+  // The C runtime, the window and drawing libraries, the common controls the window's controls
+  // subclass through, and the registry library every window program has loaded anyway.
+  EXPECT_EQ(LoadTimeImports(testing::ReadWholeFile(testing::PorvanExePath())),
+            (std::vector<std::string>{"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll",
+                                      "msvcrt.dll", "user32.dll"}));
 }
 
 }  // namespace
