@@ -34,7 +34,9 @@ function(porvan_delay_load target)
         DEPENDS ${PORVAN_IMPORT_LIB_${dll}} ${PROJECT_SOURCE_DIR}/cmake/make_delay_import_lib.cmake
         COMMENT "Making the delay-import library of ${dll}.dll")
       list(APPEND outputs ${out})
-      target_link_libraries(${delayed} INTERFACE ${out})
+      # The import library after it, for the data it holds of its own (in6addr_loopback); a
+      # function comes from the delay library, which the linker searches first.
+      target_link_libraries(${delayed} INTERFACE ${out} ${dll})
     endforeach()
     add_custom_target(${delayed}_libraries DEPENDS ${outputs})
     add_dependencies(${delayed} ${delayed}_libraries)

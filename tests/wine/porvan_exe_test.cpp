@@ -25,8 +25,10 @@ using testing::TTempFolder;
 // A copy of Porvan.exe in a folder of its own, so its settings file is a fresh one.
 struct TPorvanCopy {
   TTempFolder folder{L"porvan-exe"};
-  std::wstring exe = folder.Path() + L"Porvan.exe";
-  TPorvanCopy() { CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE); }
+  std::wstring exe;
+  explicit TPorvanCopy(const std::wstring& name = L"Porvan") : exe(folder.Path() + name + L".exe") {
+    CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE);
+  }
 };
 
 TEST(PorvanExeTest, AFirstRunWritesTheProgramDefaults) {
@@ -69,24 +71,23 @@ TEST(PorvanExeTest, AnUnwritableSettingsFileEndsTheProgramWithAnErrorBox) {
   EXPECT_EQ(porvan.WaitForExit(20000), 1u);
 }
 
-// An environment variable of this process, and so of the programs it starts, for one test.
-class TScopedEnvironment {
+// Wine loads no DLL that a program's own DllOverrides key leaves without a load order, as if the
+// DLL were missing from the system. The key names one program, so nothing else is touched.
+class TDisabledLibraries {
  public:
-  TScopedEnvironment(const wchar_t* name, const wchar_t* value) : name_(name) {
-    std::wstring old(1024, L'\0');
-    const DWORD length = GetEnvironmentVariableW(name, old.data(), static_cast<DWORD>(old.size()));
-    had_ = length > 0 && length < old.size();
-    old_ = old.substr(0, had_ ? length : 0);
-    SetEnvironmentVariableW(name, value);
+  TDisabledLibraries(const std::wstring& exeName, const std::vector<const wchar_t*>& dlls)
+      : key_(L"Software\\Wine\\AppDefaults\\" + exeName) {
+    for (const wchar_t* dll : dlls) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, (key_ + L"\\DllOverrides").c_str(), dll, REG_SZ, L"",
+                      sizeof(wchar_t));
+    }
   }
-  TScopedEnvironment(const TScopedEnvironment&) = delete;
-  TScopedEnvironment& operator=(const TScopedEnvironment&) = delete;
-  ~TScopedEnvironment() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
+  TDisabledLibraries(const TDisabledLibraries&) = delete;
+  TDisabledLibraries& operator=(const TDisabledLibraries&) = delete;
+  ~TDisabledLibraries() { RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
 
  private:
-  const wchar_t* name_;
-  std::wstring old_;
-  bool had_ = false;
+  std::wstring key_;
 };
 
 // Waits for the program's error report, gives its text and its icon, presses OK, and waits
@@ -115,12 +116,11 @@ TErrorReport AnswerErrorReport() {
 
 TEST(PorvanExeTest, ShowsItsWindowWithoutTheNetworkLibrariesAndReportsThemWhenTheyAreNeeded) {
   testing::TLoopbackServer server({});
-  TPorvanCopy copy;
-  testing::WriteWholeFile(copy.folder.Path() + L"Porvan.ini",
+  TPorvanCopy copy(L"PorvanWithoutNetwork");
+  testing::WriteWholeFile(copy.folder.Path() + L"PorvanWithoutNetwork.ini",
                           "[config]\r\nServerURL=" + server.Url("/porvan.php") + "\r\n");
-  // Wine loads no DLL whose load order is empty, as if it were missing from the system.
-  const TScopedEnvironment overrides(L"WINEDLLOVERRIDES",
-                                     L"mscoree,mshtml,wininet,ws2_32,urlmon,comdlg32=");
+  const TDisabledLibraries disabled(L"PorvanWithoutNetwork.exe",
+                                    {L"wininet", L"ws2_32", L"urlmon", L"comdlg32"});
   testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
   ASSERT_TRUE(porvan.Started());
   HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
