@@ -114,17 +114,29 @@ TErrorReport AnswerErrorReport() {
   return report;
 }
 
+// Porvan.exe, under a name of its own, started with some system DLLs missing; its server is a
+// loopback one that answers nothing.
+struct TStartedWithout {
+  testing::TLoopbackServer server{{}};
+  TPorvanCopy copy;
+  TDisabledLibraries disabled;
+  testing::TProcess porvan;
+  HWND window = nullptr;
+
+  TStartedWithout(const std::wstring& name, const std::vector<const wchar_t*>& dlls)
+      : copy(name),
+        disabled(name + L".exe", dlls),
+        porvan(
+            (testing::WriteWholeFile(copy.folder.Path() + name + L".ini",
+                                     "[config]\r\nServerURL=" + server.Url("/porvan.php") + "\r\n"),
+             copy.exe),
+            L"", copy.folder.Path()),
+        window(testing::WaitForWindow(L"TfmMain", nullptr, 20000)) {}
+};
+
 TEST(PorvanExeTest, ShowsItsWindowWithoutTheNetworkLibrariesAndReportsThemWhenTheyAreNeeded) {
-  testing::TLoopbackServer server({});
-  TPorvanCopy copy(L"PorvanWithoutNetwork");
-  testing::WriteWholeFile(copy.folder.Path() + L"PorvanWithoutNetwork.ini",
-                          "[config]\r\nServerURL=" + server.Url("/porvan.php") + "\r\n");
-  const TDisabledLibraries disabled(L"PorvanWithoutNetwork.exe",
-                                    {L"wininet", L"ws2_32", L"urlmon", L"comdlg32"});
-  testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
-  ASSERT_TRUE(porvan.Started());
-  HWND window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
-  ASSERT_NE(window, nullptr);
+  TStartedWithout run(L"PorvanWithoutNetwork", {L"wininet", L"ws2_32", L"urlmon", L"comdlg32"});
+  ASSERT_NE(run.window, nullptr);
 
   // The splash's connection check is the first call into WinINet.
   const TErrorReport wininet = AnswerErrorReport();
@@ -138,9 +150,40 @@ TEST(PorvanExeTest, ShowsItsWindowWithoutTheNetworkLibrariesAndReportsThemWhenTh
   const TErrorReport winsock = AnswerErrorReport();
   EXPECT_EQ(winsock.Text.rfind("Cannot load ws2_32.dll.", 0), 0u) << winsock.Text;
 
-  EXPECT_TRUE(server.Requests().empty());
-  PostMessageW(window, WM_APP_QUIT, 0, 0);
-  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+  EXPECT_TRUE(run.server.Requests().empty());
+  PostMessageW(run.window, WM_APP_QUIT, 0, 0);
+  EXPECT_EQ(run.porvan.WaitForExit(20000), 0u);
+}
+
+// The first lines of the error reports this process has on the screen now.
+std::vector<std::string> ErrorReportsShown() {
+  std::vector<std::string> texts;
+  const std::wstring title = Wide(ApplicationTitle());
+  for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", title.c_str()); box != nullptr;
+       box = FindWindowExW(nullptr, box, L"#32770", title.c_str())) {
+    const std::string text = testing::TextOf(GetDlgItem(box, 0xFFFF));
+    texts.push_back(text.substr(0, text.find('\r')));
+  }
+  std::sort(texts.begin(), texts.end());
+  return texts;
+}
+
+TEST(PorvanExeTest, AShellLibraryMissingAtTheTrayIconIsReportedAndTheProgramStillEnds) {
+  TStartedWithout run(L"PorvanWithoutShell", {L"shell32"});
+  ASSERT_NE(run.window, nullptr);
+  // The tray icon, shown on the first activation, is the first call into the shell library. The
+  // start-up sequence runs under its report and stops at WinINet, which needs the shell library.
+  ASSERT_NE(testing::WaitForWindow(L"#32770", Wide(ApplicationTitle()).c_str(), 20000), nullptr);
+  Sleep(2000);
+  const std::vector<std::string> reports = ErrorReportsShown();
+  EXPECT_NE(std::find(reports.begin(), reports.end(), "Cannot load shell32.dll."), reports.end());
+  for (const std::string& report : reports) {
+    EXPECT_TRUE(report == "Cannot load shell32.dll." || report == "Cannot load wininet.dll.")
+        << report;
+  }
+  // No icon was added, so none is removed on the way out: the close reaches its end.
+  PostMessageW(run.window, WM_APP_QUIT, 0, 0);
+  EXPECT_EQ(run.porvan.WaitForExit(20000), 0u);
 }
 
 // The names of the DLLs in an image's import table: those loaded before the program runs.
