@@ -1,12 +1,7 @@
-// A system library missing at its first call: the error's text, and its road to the error report.
+// A system library missing at its first call: the text of the error the program reports.
 #include "platform/library_load_error.h"
 
 #include <gtest/gtest.h>
-
-#include "app/handler_guard.h"
-#include "platform/message_box.h"
-#include "settings/notice.h"
-#include "support/fake_platform.h"
 
 namespace porvan {
 namespace {
@@ -37,17 +32,6 @@ TEST(LibraryLoadErrorTest, NamesWhatIsMissingAndTheSystemsReason) {
     SCOPED_TRACE(c.name);
     EXPECT_STREQ(TLibraryLoadError(c.missing).what(), c.text);
   }
-}
-
-TEST(LibraryLoadErrorTest, EndsTheHandlerInTheGeneralErrorReport) {
-  testing::FakeMessageBox messages;
-  EXPECT_FALSE(RunHandler(messages, [] {
-    throw TLibraryLoadError({.Library = "urlmon.dll", .SystemMessage = "Module not found."});
-  }));
-  ASSERT_EQ(messages.Shown.size(), 1u);
-  EXPECT_EQ(messages.Shown[0].Text, "Cannot load urlmon.dll.\r\nModule not found.");
-  EXPECT_EQ(messages.Shown[0].Caption, ApplicationTitle());
-  EXPECT_EQ(messages.Shown[0].Flags, mb::kOk | mb::kIconError);
 }
 
 }  // namespace
