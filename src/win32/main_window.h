@@ -58,7 +58,7 @@ class TMainWindow : public TWindow {
   TPicture imgSSHOpen;
 
   std::array<TIconObject, 2> ImageList1;
-  std::array<TIconObject, 2> windowIcons_;  // big and small
+  TIconObject bigIcon_;  // the window's; its small icon is the tray's first image
   std::unique_ptr<TTrayIcon> TrayIcon;
   std::unique_ptr<TWindowHost> host_;
   std::unique_ptr<TfmMain> form_;

@@ -229,11 +229,11 @@ std::vector<std::string> LoadTimeImports(const std::string& image) {
 }
 
 TEST(PorvanExeTest, LoadsAtStartOnlyTheLibrariesItsMainWindowNeeds) {
-  // The C runtime, the window and drawing libraries, the common controls the window's controls
-  // subclass through, and the registry library every window program has loaded anyway.
+  // The C runtime, the window and drawing libraries, and the registry library every window
+  // program has loaded anyway.
   EXPECT_EQ(LoadTimeImports(testing::ReadWholeFile(testing::PorvanExePath())),
-            (std::vector<std::string>{"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll",
-                                      "msvcrt.dll", "user32.dll"}));
+            (std::vector<std::string>{"advapi32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
+                                      "user32.dll"}));
 }
 
 }  // namespace
