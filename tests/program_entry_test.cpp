@@ -19,15 +19,33 @@ TEST(ProgramEntryTest, CreatesSysVarAndWritesTheDefaults) {
   EXPECT_EQ(SysVar, nullptr);
 }
 
-TEST(ProgramEntryTest, AnUnwritableSettingsFileShowsTheErrorReport) {
-  testing::TFakePlatform fake;
-  fake.Files.FailWrites = true;
-  EXPECT_FALSE(CreateSysVar(fake.Platform));
-  EXPECT_EQ(SysVar, nullptr);
-  ASSERT_EQ(fake.Messages.Shown.size(), 1u);
-  EXPECT_EQ(fake.Messages.Shown[0].Text, "Unable to write to C:\\Porvan\\Porvan.ini");
-  EXPECT_EQ(fake.Messages.Shown[0].Caption, Utf8ToCp949("Porvan 접근통제 시스템"));
-  EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
+TEST(ProgramEntryTest, AFailureToCreateSysVarShowsTheErrorReportAndEndsTheStart) {
+  struct TCase {
+    const char* name;
+    bool settingsUnwritable = false;
+    bool versionLibraryMissing = false;
+    const char* text;
+  };
+  const TCase cases[] = {
+      {.name = "settings file unwritable",
+       .settingsUnwritable = true,
+       .text = "Unable to write to C:\\Porvan\\Porvan.ini"},
+      {.name = "version library missing",
+       .versionLibraryMissing = true,
+       .text = "Cannot load version.dll.\r\nModule not found."},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TFakePlatform fake;
+    fake.Files.FailWrites = c.settingsUnwritable;
+    fake.Version.LibraryMissing = c.versionLibraryMissing;
+    EXPECT_FALSE(CreateSysVar(fake.Platform));
+    EXPECT_EQ(SysVar, nullptr);
+    ASSERT_EQ(fake.Messages.Shown.size(), 1u);
+    EXPECT_EQ(fake.Messages.Shown[0].Text, c.text);
+    EXPECT_EQ(fake.Messages.Shown[0].Caption, Utf8ToCp949("Porvan 접근통제 시스템"));
+    EXPECT_EQ(fake.Messages.Shown[0].Flags, mb::kOk | mb::kIconError);
+  }
 }
 
 TEST(ProgramEntryTest, AnOversizedSettingsFileShowsTheErrorReport) {

@@ -5,8 +5,9 @@ namespace porvan {
 
 struct TPlatform;
 
-// Creates the one SysVar. When the settings file cannot be written, shows the error report
-// (application title, error icon) and returns false: the program must end before any window.
+// Creates the one SysVar. When that fails (the settings file cannot be written, a system library
+// cannot be loaded), shows the error report (application title, error icon) and returns false:
+// the program must end before any window.
 bool CreateSysVar(TPlatform& platform);
 
 // Destroys SysVar after the message loop has ended.

@@ -116,9 +116,9 @@ TMainWindow::~TMainWindow() {
 void TMainWindow::OnCreated() {
   const int trayIcon = GetSystemMetrics(SM_CXSMICON);
   ImageList1 = {TrayTile(0, trayIcon), TrayTile(1, trayIcon)};
-  windowIcons_ = {TrayTile(0, GetSystemMetrics(SM_CXICON)), TrayTile(0, trayIcon)};
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcons_[0].get()));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowIcons_[1].get()));
+  bigIcon_ = TrayTile(0, GetSystemMetrics(SM_CXICON));
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ImageList1[0].get()));
   TrayIcon = std::make_unique<TTrayIcon>(
       Handle(), kTrayCallback, std::vector<HICON>{ImageList1[0].get(), ImageList1[1].get()});
   host_ = std::make_unique<TWindowHost>(Handle(), dialogs_);

@@ -57,8 +57,8 @@ class TMainWindow : public TWindow {
   TPicture imgSSHClose;          // "SSH Closed"
   TPicture imgSSHOpen;           // "SSH Opened"
 
-  std::array<TIconObject, 2> ImageList1;    // the tray tiles: closed, open
-  std::array<TIconObject, 2> windowIcons_;  // big and small
+  std::array<TIconObject, 2> ImageList1;  // the tray tiles: closed, open
+  TIconObject bigIcon_;                   // the window's; its small icon is the tray's first image
   std::unique_ptr<TTrayIcon> TrayIcon;
   std::unique_ptr<TWindowHost> host_;
   std::unique_ptr<TfmMain> form_;

@@ -41,7 +41,11 @@ TNetStatus ConnectOne(SOCKET handle, const addrinfo& address, std::chrono::milli
 
 TConnectResult TWinsockSocketFactory::Connect(const std::string& host, const std::string& port,
                                               std::chrono::milliseconds timeLimit) {
-  if (!session_.Started()) {
+  // Winsock starts at the first connection, not with the program: its library is loaded then.
+  if (!session_) {
+    session_.emplace();
+  }
+  if (!session_->Started()) {
     return {};
   }
   addrinfo hints{};

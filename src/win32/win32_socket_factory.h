@@ -1,5 +1,7 @@
-// The socket factory on Winsock 2, which it keeps started for as long as it lives.
+// The socket factory on Winsock 2, which it starts at the first connection and keeps started.
 #pragma once
+
+#include <optional>
 
 #include "platform/socket.h"
 #include "win32/win32_socket.h"
@@ -12,7 +14,7 @@ class TWinsockSocketFactory final : public ISocketFactory {
                          std::chrono::milliseconds timeLimit) override;
 
  private:
-  TWinsockSession session_;
+  std::optional<TWinsockSession> session_;
 };
 
 }  // namespace porvan

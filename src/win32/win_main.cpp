@@ -1,6 +1,9 @@
 // Porvan.exe: the Windows entry: the seams, SysVar, the main window and the message loop.
 #include <windows.h>
 
+#include <optional>
+
+#include "app/handler_guard.h"
 #include "app/program_entry.h"
 #include "platform/platform.h"
 #include "settings/sys_var.h"
@@ -15,8 +18,9 @@
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
   using namespace porvan;
-  // One single-threaded apartment for the whole run: shell links and the download need COM.
-  TComApartment com;
+  // One single-threaded apartment for the rest of the run, joined once the main window is on the
+  // screen: shell links, the download and the program starts need COM, the window does not.
+  std::optional<TComApartment> com;
   TWin32Platform seams;
   TPlatform platform = seams.Platform();
 
@@ -37,6 +41,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     if (mainWindow.Create()) {
       seams.Messages.SetMainWindow(mainWindow.Handle());
       mainWindow.Show(showCommand);
+      // A COM library that cannot be loaded is reported; the seams that need COM report it again.
+      RunHandler(seams.Messages, [&com] { com.emplace(); });
       exitCode = RunMessageLoop();
     }
   }

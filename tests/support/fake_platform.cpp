@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/library_load_error.h"
 #include "settings/settings_file.h"
 
 namespace porvan::testing {
@@ -88,6 +89,9 @@ class FakeVersionBlock : public IVersionBlock {
 }  // namespace
 
 std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const std::string& /*executablePath*/) {
+  if (LibraryMissing) {
+    throw TLibraryLoadError({.Library = "version.dll", .SystemMessage = "Module not found."});
+  }
   if (!HasResource) {
     return nullptr;
   }

@@ -51,10 +51,12 @@ class FakeProcessInfo : public IProcessInfo {
   std::string CommandLine() override { return Line; }
 };
 
-// Holds the strings of one version table by sub-block; without a resource Load gives null.
+// Holds the strings of one version table by sub-block; without a resource Load gives null; with
+// its library missing Load throws, as the system's version library does when it cannot be loaded.
 class FakeVersionResource : public IVersionResource {
  public:
   bool HasResource = true;
+  bool LibraryMissing = false;
   std::map<std::string, std::string> Values = {
       {"StringFileInfo\\041203B5\\FileVersion", "1.5.0.0"},
       {"StringFileInfo\\041203B5\\ProductVersion", "1.0.0.0"}};

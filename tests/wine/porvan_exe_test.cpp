@@ -1,11 +1,19 @@
-// Porvan.exe as a whole: a first run writes its defaults; an unwritable file ends it with an error.
+// Porvan.exe as a whole: a first run writes its defaults; an unwritable file ends it with an error;
+// the system libraries of later work are loaded when that work needs them.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "common/notice.h"
 #include "platform/code_page.h"
 #include "support/loopback_server.h"
 #include "support/server_session.h"
+#include "win32/view/window.h"
 #include "win32/wide_text.h"
 #include "wine/wine_support.h"
 
@@ -17,8 +25,10 @@ using testing::TTempFolder;
 // A copy of Porvan.exe in a folder of its own, so its settings file is a fresh one.
 struct TPorvanCopy {
   TTempFolder folder{L"porvan-exe"};
-  std::wstring exe = folder.Path() + L"Porvan.exe";
-  TPorvanCopy() { CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE); }
+  std::wstring exe;
+  explicit TPorvanCopy(const std::wstring& name = L"Porvan") : exe(folder.Path() + name + L".exe") {
+    CopyFileW(testing::PorvanExePath().c_str(), exe.c_str(), FALSE);
+  }
 };
 
 TEST(PorvanExeTest, AFirstRunWritesTheProgramDefaults) {
@@ -59,6 +69,172 @@ TEST(PorvanExeTest, AnUnwritableSettingsFileEndsTheProgramWithAnErrorBox) {
   EXPECT_EQ(Narrow(message), "Unable to write to " + Narrow(copy.folder.Path()) + "Porvan.ini");
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_EQ(porvan.WaitForExit(20000), 1u);
+}
+
+// Wine loads no DLL that a program's own DllOverrides key leaves without a load order, as if the
+// DLL were missing from the system. The key names one program, so nothing else is touched.
+class TDisabledLibraries {
+ public:
+  TDisabledLibraries(const std::wstring& exeName, const std::vector<const wchar_t*>& dlls)
+      : key_(L"Software\\Wine\\AppDefaults\\" + exeName) {
+    for (const wchar_t* dll : dlls) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, (key_ + L"\\DllOverrides").c_str(), dll, REG_SZ, L"",
+                      sizeof(wchar_t));
+    }
+  }
+  TDisabledLibraries(const TDisabledLibraries&) = delete;
+  TDisabledLibraries& operator=(const TDisabledLibraries&) = delete;
+  ~TDisabledLibraries() { RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+
+ private:
+  std::wstring key_;
+};
+
+// Waits for the program's error report, gives its text and its icon, presses OK, and waits
+// until it has gone.
+struct TErrorReport {
+  std::string Text;
+  bool HasIcon = false;
+};
+TErrorReport AnswerErrorReport() {
+  HWND box = testing::WaitForWindow(L"#32770", Wide(Utf8ToCp949(kApplicationTitle)).c_str(), 20000);
+  if (box == nullptr) {
+    return {};
+  }
+  TErrorReport report{testing::TextOf(GetDlgItem(box, 0xFFFF)), false};
+  // The message box shows its icon in a static control of its own.
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    report.HasIcon = report.HasIcon || (GetWindowLongW(child, GWL_STYLE) & SS_ICON) == SS_ICON;
+  }
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  for (int waited = 0; IsWindow(box) && waited < 20000; waited += 50) {
+    Sleep(50);
+  }
+  return report;
+}
+
+// Porvan.exe, under a name of its own, started with some system DLLs missing; its server is a
+// loopback one that answers nothing.
+struct TStartedWithout {
+  testing::TLoopbackServer server{{}};
+  TPorvanCopy copy;
+  TDisabledLibraries disabled;
+  testing::TProcess porvan;
+  HWND window = nullptr;
+
+  TStartedWithout(const std::wstring& name, const std::vector<const wchar_t*>& dlls)
+      : copy(name),
+        disabled(name + L".exe", dlls),
+        porvan(
+            (testing::WriteWholeFile(copy.folder.Path() + name + L".ini",
+                                     "[config]\r\nServerURL=" + server.Url("/porvan.php") + "\r\n"),
+             copy.exe),
+            L"", copy.folder.Path()),
+        window(testing::WaitForWindow(L"TfmMain", nullptr, 20000)) {}
+};
+
+TEST(PorvanExeTest, ShowsItsWindowWithoutTheNetworkLibrariesAndReportsThemWhenTheyAreNeeded) {
+  TStartedWithout run(L"PorvanWithoutNetwork", {L"wininet", L"ws2_32", L"urlmon", L"comdlg32"});
+  ASSERT_NE(run.window, nullptr);
+
+  // The splash's connection check is the first call into WinINet.
+  const TErrorReport wininet = AnswerErrorReport();
+  EXPECT_EQ(wininet.Text.rfind("Cannot load wininet.dll.", 0), 0u) << wininet.Text;
+  EXPECT_TRUE(wininet.HasIcon);
+  // The splash, left waiting by the failed check, is closed by hand: the sequence goes on as
+  // offline, and the version check is the first call into Winsock.
+  HWND splash = testing::WaitForWindow(L"TfmInit", nullptr, 20000);
+  ASSERT_NE(splash, nullptr);
+  PostMessageW(splash, WM_CLOSE, 0, 0);
+  const TErrorReport winsock = AnswerErrorReport();
+  EXPECT_EQ(winsock.Text.rfind("Cannot load ws2_32.dll.", 0), 0u) << winsock.Text;
+
+  EXPECT_TRUE(run.server.Requests().empty());
+  PostMessageW(run.window, WM_APP_QUIT, 0, 0);
+  EXPECT_EQ(run.porvan.WaitForExit(20000), 0u);
+}
+
+// The first lines of the error reports this process has on the screen now.
+std::vector<std::string> ErrorReportsShown() {
+  std::vector<std::string> texts;
+  const std::wstring title = Wide(Utf8ToCp949(kApplicationTitle));
+  for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", title.c_str()); box != nullptr;
+       box = FindWindowExW(nullptr, box, L"#32770", title.c_str())) {
+    const std::string text = testing::TextOf(GetDlgItem(box, 0xFFFF));
+    texts.push_back(text.substr(0, text.find('\r')));
+  }
+  std::sort(texts.begin(), texts.end());
+  return texts;
+}
+
+TEST(PorvanExeTest, AShellLibraryMissingAtTheTrayIconIsReportedAndTheProgramStillEnds) {
+  TStartedWithout run(L"PorvanWithoutShell", {L"shell32"});
+  ASSERT_NE(run.window, nullptr);
+  // The tray icon, shown on the first activation, is the first call into the shell library. The
+  // start-up sequence runs under its report and stops at WinINet, which needs the shell library.
+  ASSERT_NE(testing::WaitForWindow(L"#32770", Wide(Utf8ToCp949(kApplicationTitle)).c_str(), 20000),
+            nullptr);
+  Sleep(2000);
+  const std::vector<std::string> reports = ErrorReportsShown();
+  EXPECT_NE(std::find(reports.begin(), reports.end(), "Cannot load shell32.dll."), reports.end());
+  for (const std::string& report : reports) {
+    EXPECT_TRUE(report == "Cannot load shell32.dll." || report == "Cannot load wininet.dll.")
+        << report;
+  }
+  // No icon was added, so none is removed on the way out: the close reaches its end.
+  PostMessageW(run.window, WM_APP_QUIT, 0, 0);
+  EXPECT_EQ(run.porvan.WaitForExit(20000), 0u);
+}
+
+// The names of the DLLs in an image's import table: those loaded before the program runs.
+template <typename T>
+T ReadAt(const std::string& image, std::size_t offset) {
+  if (offset > image.size() || image.size() - offset < sizeof(T)) {
+    throw std::out_of_range("past the end of the image");
+  }
+  T value;
+  std::memcpy(&value, image.data() + offset, sizeof(T));
+  return value;
+}
+
+std::vector<std::string> LoadTimeImports(const std::string& image) {
+  const auto dos = ReadAt<IMAGE_DOS_HEADER>(image, 0);
+  const auto nt = ReadAt<IMAGE_NT_HEADERS64>(image, static_cast<std::size_t>(dos.e_lfanew));
+  const std::size_t sections = static_cast<std::size_t>(dos.e_lfanew) +
+                               offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
+                               nt.FileHeader.SizeOfOptionalHeader;
+  const auto offsetOf = [&](DWORD rva) {
+    for (WORD i = 0; i < nt.FileHeader.NumberOfSections; ++i) {
+      const auto section =
+          ReadAt<IMAGE_SECTION_HEADER>(image, sections + i * sizeof(IMAGE_SECTION_HEADER));
+      if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData) {
+        return std::size_t{rva - section.VirtualAddress + section.PointerToRawData};
+      }
+    }
+    throw std::out_of_range("an address outside every section");
+  };
+  std::vector<std::string> names;
+  std::size_t at =
+      offsetOf(nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (auto entry = ReadAt<IMAGE_IMPORT_DESCRIPTOR>(image, at); entry.Name != 0;
+       entry = ReadAt<IMAGE_IMPORT_DESCRIPTOR>(image, at += sizeof entry)) {
+    std::string name = image.c_str() + offsetOf(entry.Name);
+    std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+      return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(PorvanExeTest, LoadsAtStartOnlyTheLibrariesItsMainWindowNeeds) {
+  // The C runtime, the window and drawing libraries, and the registry library every window
+  // program has loaded anyway.
+  EXPECT_EQ(LoadTimeImports(testing::ReadWholeFile(testing::PorvanExePath())),
+            (std::vector<std::string>{"advapi32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
+                                      "user32.dll"}));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ bench_program bench_download "$NATIVE_BUILD/libporvan_platform.a"
   "$WORK/bench_open_request" "${BENCH_ROUNDS:-1000}"
   echo "download ..." >&2
   "$HERE/download.sh" "$WORK/bench_download"
-  echo "start-up and idle under Wine (about $((${BENCH_IDLE_SECONDS:-60} + 60)) s) ..." >&2
+  echo "start-up and idle under Wine (about $((${BENCH_IDLE_SECONDS:-60} + 120)) s) ..." >&2
   xvfb-run -a -s "-screen 0 1024x768x24" "$HERE/wine.sh"
   echo "porvan_exe_bytes $(stat -c %s "$WIN_BUILD/Porvan.exe")"
   echo "setup_exe_bytes $(stat -c %s "$WIN_BUILD/PorvanSetup.exe")"

@@ -47,10 +47,14 @@ row("Download of %.0f MB, loopback (median of %d each)" % (size, count("download
     "%.0f MB/s" % (size / component), "curl %.0f MB/s" % (size / curl),
     "%.2f of curl" % (curl / component), "≥ 0.9 of curl", curl / component >= 0.9)
 
-porvan, minimal = median("startup_porvan_ms"), median("startup_minimal_ms")
-row("Start-up to the main window, Wine (median of %d each)" % count("startup_porvan_ms"),
-    "%.0f ms" % porvan, "minimal program %.0f ms" % minimal, "%.2f×" % (porvan / minimal),
-    "≤ 1.5× minimal program", porvan / minimal <= 1.5)
+# The ratio of each pair of starts taken back to back; its median decides, lowest and highest
+# beside it, so that one start caught by the machine's load cannot.
+porvan, minimal, ratio = (median("startup_porvan_ms"), median("startup_minimal_ms"),
+                          median("startup_ratio"))
+row("Start-up to the main window, Wine (median ratio of %d pairs)" % count("startup_ratio"),
+    "%.0f ms" % porvan, "minimal program %.0f ms" % minimal,
+    "%.2f× (%.2f–%.2f)" % (ratio, min(values["startup_ratio"]), max(values["startup_ratio"])),
+    "≤ 1.2× minimal program", ratio <= 1.2)
 
 exe = median("porvan_exe_bytes")
 row("Size of Porvan.exe", "%.2f MB (%d bytes)" % (exe / 1e6, exe), "", "", "≤ 2 MB",

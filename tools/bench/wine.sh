@@ -7,7 +7,7 @@ set -euo pipefail
 HERE=$(dirname "$(readlink -f "$0")")
 ROOT=$(cd "$HERE/../.." && pwd)
 WIN_BUILD=${WIN_BUILD:?the folder of the Windows build}
-RUNS=${BENCH_STARTUP_RUNS:-15}
+PAIRS=${BENCH_STARTUP_PAIRS:-30}
 IDLE_SECONDS=${BENCH_IDLE_SECONDS:-60}
 
 # shellcheck source=tools/bench/work_dir.sh
@@ -40,22 +40,22 @@ startup() {
   echo "$ms"
 }
 
-# The first start of each warms Wine and the file cache up and is not counted.
+# The first start of each warms Wine and the file cache up and is not counted. Then pairs, one
+# start of each back to back, the other one first in every other pair: the machine's load moves
+# both starts of a pair alike, so the ratio within a pair is what is compared.
 startup Porvan.exe TfmMain >/dev/null
 startup minimal_window.exe MinimalWindow >/dev/null
-for run in $(seq "$RUNS"); do
-  order=(porvan minimal)
-  if [ $((run % 2)) -eq 0 ]; then
-    order=(minimal porvan)  # each run the other one goes first
+for pair in $(seq "$PAIRS"); do
+  if [ $((pair % 2)) -eq 1 ]; then
+    porvan=$(startup Porvan.exe TfmMain)
+    minimal=$(startup minimal_window.exe MinimalWindow)
+  else
+    minimal=$(startup minimal_window.exe MinimalWindow)
+    porvan=$(startup Porvan.exe TfmMain)
   fi
-  for who in "${order[@]}"; do
-    if [ "$who" = porvan ]; then
-      ms=$(startup Porvan.exe TfmMain)
-    else
-      ms=$(startup minimal_window.exe MinimalWindow)
-    fi
-    echo "startup_${who}_ms $ms"
-  done
+  echo "startup_porvan_ms $porvan"
+  echo "startup_minimal_ms $minimal"
+  echo "startup_ratio $(awk -v p="$porvan" -v m="$minimal" 'BEGIN { print p / m }')"
 done
 
 # CPU seconds (user and system) a Linux process has used so far, all its threads.

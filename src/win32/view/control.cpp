@@ -1,8 +1,6 @@
 // A child control of a TWindow: created once with its creation arguments, wrapped for life.
 #include "win32/view/control.h"
 
-#include <commctrl.h>
-
 #include "win32/view/window.h"
 #include "win32/wide_text.h"
 
@@ -17,8 +15,10 @@ TControl::TControl(TWindow& window, const wchar_t* className, DWORD classStyle,
 
 TControl::~TControl() {
   window_.Detach(*this);
+  // A control that outlives its wrapper gets its class's procedure back.
   if (handle_ != nullptr) {
-    RemoveWindowSubclass(handle_, SubclassProc, 0);
+    SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
   }
 }
 
@@ -29,7 +29,11 @@ void TControl::Create(HWND parent, int id, TDpi dpi, HFONT windowFont) {
                             place.top, place.right - place.left, place.bottom - place.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
-  SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // The control's own procedure goes in front of its class's. Kept in the window's own slots
+  // rather than a window property: Wine asks its server for a property on every message.
+  SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  classProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProc)));
   Layout(dpi, windowFont);
 }
 
@@ -47,13 +51,23 @@ void TControl::Layout(TDpi dpi, HFONT windowFont) {
   OnFontChanged();
 }
 
-LRESULT CALLBACK TControl::SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR /*id*/, DWORD_PTR self) {
-  auto* wrapper = reinterpret_cast<TControl*>(self);
+LRESULT TControl::CallClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(classProc_, handle_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TControl::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* wrapper = reinterpret_cast<TControl*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+  if (message == WM_NCDESTROY) {
+    // The last message: the class cleans up, and the wrapper lets go of the handle.
+    const WNDPROC classProc = wrapper->classProc_;
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
+    wrapper->handle_ = nullptr;
+    return CallWindowProcW(classProc, control, message, wParam, lParam);
+  }
   LRESULT result = 0;
   bool handled = false;
   wrapper->window_.Run([&] { handled = wrapper->OnOwnMessage(message, wParam, lParam, result); });
-  return handled ? result : DefSubclassProc(control, message, wParam, lParam);
+  return handled ? result : wrapper->CallClassProc(message, wParam, lParam);
 }
 
 bool THoverTracker::OnMessage(HWND control, UINT message) {

@@ -56,15 +56,17 @@ class TControl {
   TDpi Dpi() const { return dpi_; }
   // Redraws the control on the next paint.
   void Redraw() { InvalidateRect(handle_, nullptr, TRUE); }
+  // The message as the control's class handles it.
+  LRESULT CallClassProc(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
   TWindow& window_;
   const wchar_t* className_;
   TControlSpec spec_;
   HWND handle_ = nullptr;
+  WNDPROC classProc_ = nullptr;
   TDpi dpi_;
   TFontObject font_;
   HFONT windowFont_ = nullptr;

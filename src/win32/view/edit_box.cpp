@@ -1,8 +1,6 @@
 // A one-line edit box with a flat frame, fixed colours, lower case, and a key callback.
 #include "win32/view/edit_box.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "win32/wide_text.h"
@@ -89,7 +87,7 @@ bool TEditBox::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_GETDLGCODE:
       // Enter is this box's key, not the window's default button.
       if (wParam == VK_RETURN) {
-        result = DLGC_WANTALLKEYS | DefSubclassProc(Handle(), message, wParam, lParam);
+        result = DLGC_WANTALLKEYS | CallClassProc(message, wParam, lParam);
         return true;
       }
       return false;

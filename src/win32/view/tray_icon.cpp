@@ -56,9 +56,11 @@ void TTrayIcon::SetVisible(bool visible) {
   if (visible == visible_) {
     return;
   }
-  visible_ = visible;
   NOTIFYICONDATAW data = Data();
   Shell_NotifyIconW(visible ? NIM_ADD : NIM_DELETE, &data);
+  // Only after the call: when the shell library cannot be loaded it throws, and an icon never
+  // added must not be removed again on the way out.
+  visible_ = visible;
 }
 
 void TTrayIcon::AddAgain() {
