@@ -15,8 +15,10 @@ TControl::TControl(TWindow& window, const wchar_t* className, DWORD classStyle,
 
 TControl::~TControl() {
   window_.Detach(*this);
-  // A control that outlives its wrapper gets its class's procedure back.
-  if (handle_ != nullptr) {
+  // A control that outlives its wrapper gets its class's procedure back; one destroyed with its
+  // window has no slots left to ask.
+  if (handle_ != nullptr &&
+      GetWindowLongPtrW(handle_, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
     SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
     SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
   }
@@ -57,13 +59,6 @@ LRESULT TControl::CallClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK TControl::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* wrapper = reinterpret_cast<TControl*>(GetWindowLongPtrW(control, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) {
-    // The last message: the class cleans up, and the wrapper lets go of the handle.
-    const WNDPROC classProc = wrapper->classProc_;
-    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
-    wrapper->handle_ = nullptr;
-    return CallWindowProcW(classProc, control, message, wParam, lParam);
-  }
   LRESULT result = 0;
   bool handled = false;
   wrapper->window_.Run([&] { handled = wrapper->OnOwnMessage(message, wParam, lParam, result); });
