@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <map>
 
+#include "common/notice.h"
+#include "common/text_bytes.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/instances.h"
-#include "common/text_bytes.h"
-#include "common/notice.h"
 #include "settings/settings_file.h"
 #include "settings/write_error.h"
 
