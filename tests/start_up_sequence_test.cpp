@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/fm_init.h"
+#include "app/handler_guard.h"
 #include "platform/code_page.h"
 #include "support/fake_dialog_controls.h"
 #include "support/main_form.h"
@@ -245,6 +246,24 @@ TEST(StartUpSequenceTest, TheSplashChecksTheConnectionAndEndsWithItsResult) {
   }
   EXPECT_EQ(Utf8ToCp949(kInitCheckingStateText), Utf8ToCp949("포반 연결상태 체크중..."));
   EXPECT_EQ(Utf8ToCp949(kInitCheckingText), Utf8ToCp949("포반 연결 체크중...."));
+}
+
+// A check that fails with an error (no server named, and the settings cannot be written) is
+// reported, and the splash still ends: it must not wait on the screen for Escape.
+TEST(StartUpSequenceTest, ASplashWhoseCheckFailsEndsAsOffline) {
+  testing::TServerSession session({});
+  testing::TFakePlatform& fake = session.Fake;
+  fake.Files.Files[fake.SettingsPath()] = "[config]\r\nFTPPath=" + testing::kFtpProgram +
+                                          "\r\nSSHPath=" + testing::kSshProgram + "\r\n";
+  fake.Files.FailWrites = true;
+  SysVar->ServerURL.clear();
+  testing::FakeLabel label;
+  testing::FakeDialogHost host;
+  TfmInit init({label, host});
+  EXPECT_FALSE(RunHandler(fake.Messages, [&] { init.WMAppStartup(); }));
+  EXPECT_EQ(host.Results, std::vector<int>{kInitOffline});
+  ASSERT_EQ(fake.Messages.Shown.size(), 1u);
+  EXPECT_EQ(fake.Messages.Shown[0].Text, "Unable to write to " + fake.SettingsPath());
 }
 
 TEST(StartUpSequenceTest, AWindowEndedDuringTheSplashStopsTheSequence) {

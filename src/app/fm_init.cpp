@@ -15,7 +15,13 @@ void TfmInit::FormActivate() {
 
 void TfmInit::WMAppStartup() {
   lblMsg.SetText(Utf8ToCp949(kInitCheckingText));
-  SysVar->CheckConnection();
+  try {
+    SysVar->CheckConnection();
+  } catch (...) {
+    // The error report shows why; the splash ends as offline instead of waiting for Escape.
+    Window.SetModalResult(kInitOffline);
+    throw;
+  }
   if (SysVar->IsOffline) {
     lblMsg.SetText(Utf8ToCp949(kInitOfflineText));
     Window.SetModalResult(kInitOffline);

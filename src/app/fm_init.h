@@ -29,7 +29,8 @@ class TfmInit : public TfmInitControls {
 
   // Paints the splash, then defers the check so that the splash is on the screen meanwhile.
   void FormActivate();
-  // Runs SysVar's connection check and ends the splash with kInitOnline or kInitOffline.
+  // Runs SysVar's connection check and ends the splash with kInitOnline or kInitOffline; a check
+  // that fails with an error ends it with kInitOffline and lets the error go on to its report.
   void WMAppStartup();
 };
 
