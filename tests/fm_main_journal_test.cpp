@@ -13,20 +13,18 @@
 #include "platform/message_box.h"
 #include "support/fake_dialog_controls.h"
 #include "support/main_form.h"
+#include "support/request_bodies.h"
 
 namespace porvan {
 namespace {
 
+using namespace testing::bodies;
 using testing::HttpReply;
 using testing::TServerAct;
 using testing::TServerTurn;
 
 const std::string kJournal = "C:\\Porvan\\Porvan.journal";
 const std::string kSelf = "100-5000";
-const std::string kOpenFtp = "mode=open_request&protocol=FTP&query=example.com&";
-const std::string kOpenSsh = "mode=open_request&protocol=SSH&query=example.com&";
-const std::string kCloseFtp = "mode=close_request&protocol=FTP&query=example.com&";
-const std::string kCloseSsh = "mode=close_request&protocol=SSH&query=example.com&";
 const TServerTurn kOpened{HttpReply("SUCCESS:Access_opened:a:b")};
 const TServerTurn kClosed{HttpReply("SUCCESS:Access_closed:a:b")};
 
@@ -49,31 +47,31 @@ TEST(fmMainJournalTest, EachRequestKeepsTheJournalTrue) {
       {.name = "an opened protocol stays recorded",
        .turns = {kOpened},
        .acts = {TAct::Ftp},
-       .bodies = {kOpenFtp},
+       .bodies = {kOpenFtpBody},
        .protocols = {"FTP"}},
       {.name = "a refused open leaves no record",
        .turns = {{HttpReply("FAIL:Unknown_domain")}},
        .acts = {TAct::Ftp},
-       .bodies = {kOpenFtp},
+       .bodies = {kOpenFtpBody},
        .boxes = {"Unknown domain"}},
       {.name = "an open without reply leaves no record",
        .turns = {{"", TServerAct::CloseUnanswered}},
        .acts = {TAct::Ssh},
-       .bodies = {kOpenSsh},
+       .bodies = {kOpenSshBody},
        .boxes = {""}},
       {.name = "closes that succeed leave nothing",
        .turns = {kOpened, kOpened, kClosed, kClosed},
        .acts = {TAct::Ftp, TAct::Ssh, TAct::CloseYes},
-       .bodies = {kOpenFtp, kOpenSsh, kCloseFtp, kCloseSsh}},
+       .bodies = {kOpenFtpBody, kOpenSshBody, kCloseFtpBody, kCloseSshBody}},
       {.name = "a close the server refuses stays recorded for the next start",
        .turns = {kOpened, kOpened, {HttpReply("FAIL:busy")}, kClosed},
        .acts = {TAct::Ftp, TAct::Ssh, TAct::Quit},
-       .bodies = {kOpenFtp, kOpenSsh, kCloseFtp, kCloseSsh},
+       .bodies = {kOpenFtpBody, kOpenSshBody, kCloseFtpBody, kCloseSshBody},
        .protocols = {"FTP"}},
       {.name = "a close without reply stays recorded",
        .turns = {kOpened, {"", TServerAct::CloseUnanswered}},
        .acts = {TAct::Ssh, TAct::Quit},
-       .bodies = {kOpenSsh, kCloseSsh},
+       .bodies = {kOpenSshBody, kCloseSshBody},
        .protocols = {"SSH"}},
       {.name = "an open that cannot be recorded is not sent",
        .acts = {TAct::Ftp},
@@ -137,11 +135,11 @@ TEST(fmMainJournalTest, AnOnlineStartClosesLeftoversBeforeTheVersionCheck) {
   const TStartCase cases[] = {
       {.name = "online: closed after the client IP, before the version check",
        .turns = {{HttpReply("198.51.100.4")}, kClosed, {HttpReply("OK")}},
-       .bodies = {askIP, kCloseFtp, askVersion},
+       .bodies = {askIP, kCloseFtpBody, askVersion},
        .leftoverHint = true},
       {.name = "online, the close unanswered: removed all the same",
        .turns = {{HttpReply("198.51.100.4")}, {"", TServerAct::CloseUnanswered}, {HttpReply("OK")}},
-       .bodies = {askIP, kCloseFtp, askVersion},
+       .bodies = {askIP, kCloseFtpBody, askVersion},
        .leftoverHint = true},
       {.name = "no client IP: offline, the record waits for the next start",
        .turns = {{HttpReply("")}, {HttpReply("OK")}},
