@@ -28,7 +28,9 @@ namespace {
 using Microsoft::WRL::ComPtr;
 using testing::TTempFolder;
 
-// A link file's fields as IShellLinkW reads them back.
+// A link file's fields as IShellLinkW reads them back. The target is read from the link's item
+// list, which the shell starts: Wine's GetPath answers from the link's ANSI copy of the path,
+// with "?" for each character the ANSI code page lacks.
 struct TReadLink {
   bool Loaded = false;
   std::wstring Target;
@@ -48,8 +50,13 @@ TReadLink ReadLink(const std::wstring& path) {
   }
   wchar_t text[MAX_PATH * 2] = {};
   link.Loaded = true;
-  shellLink->GetPath(text, MAX_PATH * 2, nullptr, SLGP_RAWPATH);
-  link.Target = text;
+  PIDLIST_ABSOLUTE items = nullptr;
+  if (SUCCEEDED(shellLink->GetIDList(&items)) && items != nullptr) {
+    if (SHGetPathFromIDListW(items, text)) {
+      link.Target = text;
+    }
+    CoTaskMemFree(items);
+  }
   shellLink->GetArguments(text, MAX_PATH * 2);
   link.Arguments = text;
   shellLink->GetWorkingDirectory(text, MAX_PATH * 2);
