@@ -3,7 +3,7 @@
 
 namespace porvan {
 
-TPath PathIfItFits(TPath path, std::uint32_t bufferLength) {
+TPath PathIfItFits(const TPath& path, std::uint32_t bufferLength) {
   return path.native().size() < bufferLength ? path : TPath();
 }
 

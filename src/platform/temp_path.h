@@ -20,6 +20,6 @@ class ITempPath {
 };
 
 // `path` when it fits a buffer of `bufferLength` units with its NUL, else an empty path.
-TPath PathIfItFits(TPath path, std::uint32_t bufferLength);
+TPath PathIfItFits(const TPath& path, std::uint32_t bufferLength);
 
 }  // namespace porvan
