@@ -27,7 +27,7 @@ namespace {
 
 }  // namespace
 
-bool TPosixProgramLauncher::Open(const std::string& path) {
+bool TPosixProgramLauncher::Open(const TPath& path) {
   int report[2];
   if (::pipe2(report, O_CLOEXEC) != 0) {
     return false;

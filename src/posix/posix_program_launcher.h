@@ -8,7 +8,7 @@ namespace porvan {
 // Starts the file as a detached process (its own session, reaped by init), with no arguments.
 class TPosixProgramLauncher : public IProgramLauncher {
  public:
-  bool Open(const std::string& path) override;
+  bool Open(const TPath& path) override;
 };
 
 }  // namespace porvan

@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 
-#include "platform/code_page.h"
-
 namespace porvan {
 
 namespace {
@@ -23,17 +21,16 @@ std::string Environment(const char* name) {
 
 }  // namespace
 
-std::string TPosixShellFolders::RegistryShellFolder(const std::string& /*valueName*/) {
+TPath TPosixShellFolders::RegistryShellFolder(const std::string& /*valueName*/) {
   return {};
 }
 
-std::string TPosixShellFolders::KnownDesktopFolder() {
+TPath TPosixShellFolders::KnownDesktopFolder() {
   std::string desktop = Environment("XDG_DESKTOP_DIR");
   if (desktop.empty() && !Environment("HOME").empty()) {
     desktop = Environment("HOME") + "/Desktop";
   }
-  // File names here are UTF-8; the system's texts are CP949.
-  return IsDirectory(desktop) ? Utf8ToCp949(desktop + "/") : std::string();
+  return IsDirectory(desktop) ? TPath(desktop + "/") : TPath();
 }
 
 }  // namespace porvan

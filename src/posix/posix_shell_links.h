@@ -9,10 +9,11 @@ namespace porvan {
 // name it is given.
 class TPosixShellLinks : public IShellLinks {
  public:
-  TLinkWriteResult Write(const std::string& linkPath, const TShellLinkFields& link) override;
+  TLinkWriteResult Write(const TPath& linkPath, const TShellLinkFields& link) override;
 };
 
 // The launcher's text: the target quoted, each blank-separated argument quoted, in UTF-8.
+// `name` is UTF-8, as the file's name.
 std::string DesktopEntryText(const std::string& name, const TShellLinkFields& link);
 
 }  // namespace porvan

@@ -36,12 +36,12 @@ TfmAbout::TfmAbout(TPlatform& platform, const TfmAboutControls& controls)
 
 void TfmAbout::FormActivate() {
   lblVersionInfo.SetText(SysVar->VersionInfo.FileVersion);
-  const std::string path =
-      PathInFolder(ExecutableFolder(platform_.Process.ExecutablePath()), "history.txt");
+  const TPath path = PathInFolder(ExecutableFolder(platform_.Process.ExecutablePath()),
+                                  PathFromUtf8("history.txt"));
   const std::optional<std::string> history = platform_.Files.LoadFile(path);
   if (!history) {
     Memo1.SetText({});
-    ShowErrorReport(platform_.Messages, "Cannot open file " + path + ".");
+    ShowErrorReport(platform_.Messages, "Cannot open file " + PathDisplayText(path) + ".");
     return;
   }
   Memo1.SetText(WithCrLfLineBreaks(*history));

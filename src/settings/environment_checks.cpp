@@ -6,6 +6,7 @@
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/network_state.h"
+#include "platform/path.h"
 #include "platform/program_launcher.h"
 #include "server/remote_server_con.h"
 #include "settings/sys_var.h"
@@ -24,12 +25,13 @@ void Launch(TPlatform& platform, const TClientProgram& program) {
     ShowNotice(platform.Messages, Utf8ToCp949(program.NotSetNotice));
     return;
   }
-  if (!platform.Files.IsFile(program.Path)) {
+  const TPath path = PathFromCp949(program.Path);
+  if (!platform.Files.IsFile(path)) {
     ShowNotice(platform.Messages, Utf8ToCp949(program.MissingNotice));
     return;
   }
   // A program that fails to start is the user's to notice; nothing here can mend it.
-  platform.Launcher.Open(program.Path);
+  platform.Launcher.Open(path);
 }
 
 }  // namespace

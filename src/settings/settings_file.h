@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 class IFileSystem;
@@ -11,7 +13,7 @@ class IProcessInfo;
 
 // The executable's path with the extension of its file name (from the last ".") replaced by
 // ".ini"; a file name without "." gets ".ini" appended. Both separators count.
-std::string SettingsPathFor(const std::string& executablePath);
+TPath SettingsPathFor(const TPath& executablePath);
 
 // Settings are a few short lines; a larger file is no settings file, and would be read and
 // parsed whole on every access.
@@ -23,7 +25,7 @@ class TSettingsFile {
  public:
   TSettingsFile(IFileSystem& files, IProcessInfo& process) : files_(files), process_(process) {}
 
-  std::string Path() const;
+  TPath Path() const;
   // Both throw TSettingsError, without loading it, for a file beyond kMaxSettingsFileBytes.
   std::string Read(const std::string& section, const std::string& key) const;
   // Throws TWriteError when the file cannot be written, or when the section, key or value holds
@@ -32,7 +34,7 @@ class TSettingsFile {
   void Write(const std::string& section, const std::string& key, const std::string& value);
 
  private:
-  std::string Load(const std::string& path) const;
+  std::string Load(const TPath& path) const;
 
   IFileSystem& files_;
   IProcessInfo& process_;

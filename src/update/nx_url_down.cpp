@@ -62,7 +62,7 @@ TResolveResult TCustomURLDownload::ResolveRedirects(const std::string& URL) cons
   }
 }
 
-bool TCustomURLDownload::DownloadToDir(const std::string& SaveDir, const std::string& Filename) {
+bool TCustomURLDownload::DownloadToDir(const TPath& SaveDir, const std::string& Filename) {
   // A handler that runs while the transfer handles window messages may ask for another
   // download; a nested one would rewrite this one's state and its file under it.
   if (running_) {

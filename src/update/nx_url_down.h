@@ -60,9 +60,9 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   TOnStartEvent OnStart;
   TOnStopEvent OnStop;
   TOnProgressEvent OnProgressStatus;
-  std::string LocalFileName;  // set just before the transfer begins
-  bool Started = false;       // cleared when a download begins, set by the start notification
-  std::string ErrorText;      // of the last stop notification
+  TPath LocalFileName;    // set just before the transfer begins
+  bool Started = false;   // cleared when a download begins, set by the start notification
+  std::string ErrorText;  // of the last stop notification
   TDownloadRefusal Refusal = TDownloadRefusal::None;  // of the last download
 
   // Bounds of each probe and of the transfer's waits; members so tests can shorten them.
@@ -78,8 +78,8 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   // installer's file name is refused before anything is written, and a redirect the platform
   // follows by itself ends the transfer unless JudgeRedirect allows it. A call made while a
   // download of this object runs changes nothing and gives false.
-  bool DownloadToDir(const std::string& SaveDir, const std::string& Filename);
-  bool DownloadToDir(const std::string& SaveDir) { return DownloadToDir(SaveDir, std::string()); }
+  bool DownloadToDir(const TPath& SaveDir, const std::string& Filename);
+  bool DownloadToDir(const TPath& SaveDir) { return DownloadToDir(SaveDir, std::string()); }
 
   // The platform's notifications. A handler's exception stops here: it must not unwind
   // through the platform's frames. It fails the download and ends the transfer.
@@ -110,12 +110,12 @@ class TNxURLDownload {
       : URLDownload(sockets, transfer) {}
 
   TCustomURLDownload URLDownload;
-  std::string SaveDir;
-  std::string Filename;  // may be empty: the name then comes from the resolved URL
+  TPath SaveDir;
+  std::string Filename;  // CP949; may be empty: the name then comes from the resolved URL
 
   const std::string& URL() const { return URLDownload.URL; }
   void SetURL(const std::string& value) { URLDownload.URL = value; }
-  const std::string& LocalFileName() const { return URLDownload.LocalFileName; }
+  const TPath& LocalFileName() const { return URLDownload.LocalFileName; }
   void SetOnStart(TOnStartEvent handler) { URLDownload.OnStart = std::move(handler); }
   void SetOnStop(TOnStopEvent handler) { URLDownload.OnStop = std::move(handler); }
   void SetOnProgressStatus(TOnProgressEvent handler) {

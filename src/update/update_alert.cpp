@@ -40,7 +40,7 @@ void TfmUpdateAlert::BitBtn1Click() {
   if (NxURLDownload->URLDownload.Running()) {
     return;
   }
-  const std::string saveDir = GetTempDir();
+  const TPath saveDir = GetTempDir();
   if (saveDir.empty()) {
     ShowNotice(platform_.Messages, Utf8ToCp949(kUpdateAlertNoTempText));
     return;
@@ -65,7 +65,8 @@ void TfmUpdateAlert::ReportRefusal() {
   }
   // Only a transfer that began wrote to the path; a refusal before it leaves older files be.
   if (download.Started && !platform_.Files.RemoveFile(download.LocalFileName)) {
-    notice += "\r\n" + Utf8ToCp949(kInstallerNotRemovedText) + download.LocalFileName;
+    notice +=
+        "\r\n" + Utf8ToCp949(kInstallerNotRemovedText) + PathDisplayText(download.LocalFileName);
   }
   ShowNotice(platform_.Messages, notice);
 }
@@ -90,7 +91,7 @@ bool TfmUpdateAlert::FormKeyDown(int key) {
   return true;
 }
 
-std::string TfmUpdateAlert::GetTempDir() {
+TPath TfmUpdateAlert::GetTempDir() {
   if (TempDir.empty()) {
     TempDir = platform_.TempPath.Query(kTempPathLength);
   }

@@ -79,7 +79,7 @@ std::vector<TTransferFailureCase> TransferFailureCases() {
   };
 }
 
-std::string DownloadThroughTheComponent(IUrlTransfer& transfer, const std::string& saveDir) {
+TPath DownloadThroughTheComponent(IUrlTransfer& transfer, const TPath& saveDir) {
   TLoopbackServer server({{.Reply = "HTTP/1.1 302 Found\r\nLocation: files/setup.exe\r\n\r\n",
                            .Act = TServerAct::Answer},
                           {.Reply = "HTTP/1.1 200 OK\r\n\r\n", .Act = TServerAct::Answer},
