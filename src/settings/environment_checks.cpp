@@ -41,7 +41,7 @@ void TSysVar::CheckConnection() {
   if (IsOffline) {
     return;
   }
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits, GetServerURL());
   ClientIP = server.GetClientIP();
   if (ClientIP.empty()) {
     IsOffline = true;
@@ -49,7 +49,7 @@ void TSysVar::CheckConnection() {
 }
 
 TVersionCheck TSysVar::IsLatestVersion() {
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits, GetServerURL());
   const TVersionCheck result = server.CheckVersion(VersionInfo.FileVersion);
   if (result == TVersionCheck::UpdateAvailable) {
     UpdateURL = server.UpdateURL;

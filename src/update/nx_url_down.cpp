@@ -76,7 +76,8 @@ bool TCustomURLDownload::DownloadToDir(const std::string& SaveDir, const std::st
   Started = false;
   handlerFailed_ = false;
   Refusal = TDownloadRefusal::None;
-  const TResolveResult resolved = ResolveRedirects(URL);
+  TResolveResult resolved;
+  waits_.Run([&] { resolved = ResolveRedirects(URL); });
   if (resolved.Status != TResolveStatus::Ok) {
     Refusal = resolved.Refusal;
     return false;

@@ -100,6 +100,7 @@ std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const std::string& /*ex
 
 int FakeMessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
   Shown.push_back({text, caption, flags});
+  ShownOn.push_back(std::this_thread::get_id());
   if (Answers.empty()) {
     return mb::kIdOk;
   }

@@ -46,7 +46,7 @@ class SignedInstallerTest : public ::testing::Test {
   TPlatform platform{files,           fake.Process,    fake.Version,  fake.Messages,
                      *fake.Sockets,   fake.Network,    fake.Launcher, fake.ShellFolders,
                      fake.ShellLinks, fake.OpenDialog, fake.Urls,     transfer,
-                     fake.TempPath,   signatures,      fake.Instances};
+                     fake.TempPath,   signatures,      fake.Instances, fake.Waits};
 };
 
 TEST_F(SignedInstallerTest, WinVerifyTrustTellsTheFactsOfEachFile) {
