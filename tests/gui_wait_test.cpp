@@ -108,10 +108,7 @@ TEST(GuiWaitOrderTest, AnOpenOnASlowServerGoesOnOnlyWhenTheReplyIsThere) {
     bool opened;
     std::vector<std::string> boxes;
   } const cases[] = {
-      {.name = "granted",
-       .reply = "SUCCESS:Access_opened:a:b",
-       .opened = true,
-       .boxes = {}},
+      {.name = "granted", .reply = "SUCCESS:Access_opened:a:b", .opened = true, .boxes = {}},
       {.name = "refused, its notice shown after the wait",
        .reply = "FAIL:" + Utf8ToCp949("등록되지_않은_도메인"),
        .opened = false,
@@ -146,9 +143,9 @@ TEST(GuiWaitOrderTest, AnOpenOnASlowServerGoesOnOnlyWhenTheReplyIsThere) {
     for (const std::thread::id shownOn : main.session.Fake.Messages.ShownOn) {
       EXPECT_EQ(shownOn, std::this_thread::get_id());
     }
-    EXPECT_EQ(main.session.Fake.Launcher.Opened,
-              c.opened ? std::vector<std::string>{testing::kFtpProgram}
-                       : std::vector<std::string>{});
+    EXPECT_EQ(
+        main.session.Fake.Launcher.Opened,
+        c.opened ? std::vector<std::string>{testing::kFtpProgram} : std::vector<std::string>{});
   }
 }
 

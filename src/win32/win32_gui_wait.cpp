@@ -35,7 +35,8 @@ TWhileWaiting WhileWaiting(UINT message, WPARAM wParam) {
   }
   if (IsNonClientButton(message)) {
     // The title bar still moves the window and the minimise box still minimises it.
-    const bool moves = message == WM_NCLBUTTONDOWN && (wParam == HTCAPTION || wParam == HTMINBUTTON);
+    const bool moves =
+        message == WM_NCLBUTTONDOWN && (wParam == HTCAPTION || wParam == HTMINBUTTON);
     return moves || message == WM_NCLBUTTONUP ? TWhileWaiting::Pass : TWhileWaiting::Drop;
   }
   switch (message) {

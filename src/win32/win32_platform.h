@@ -42,9 +42,9 @@ struct TWin32Platform {
 
   // The seams with `launcher` in place of the shell's, for a tool that must start nothing.
   TPlatform With(IProgramLauncher& launcher) {
-    return {Files,   Process,     Version,      Messages,   Sockets,
-            Network, launcher,    ShellFolders, ShellLinks, OpenDialog,
-            Urls,    UrlTransfer, TempPath,     Signatures, Instances, Waits};
+    return {Files,    Process,      Version,    Messages,   Sockets, Network,
+            launcher, ShellFolders, ShellLinks, OpenDialog, Urls,    UrlTransfer,
+            TempPath, Signatures,   Instances,  Waits};
   }
   TPlatform Platform() { return With(Launcher); }
 };

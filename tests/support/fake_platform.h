@@ -15,8 +15,8 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/process_info.h"
-#include "platform/thread_gui_wait.h"
 #include "platform/socket.h"
+#include "platform/thread_gui_wait.h"
 #include "platform/version_resource.h"
 #include "support/fake_instances.h"
 #include "support/fake_launch.h"
@@ -109,9 +109,9 @@ struct TFakePlatform {
   FakeFileSignatures Signatures;
   FakeInstances Instances;
   TThreadGuiWait Waits;
-  TPlatform Platform{Files,   Process,     Version,      Messages,   *Sockets,
-                     Network, Launcher,    ShellFolders, ShellLinks, OpenDialog,
-                     Urls,    UrlTransfer, TempPath,     Signatures, Instances, Waits};
+  TPlatform Platform{Files,    Process,      Version,    Messages,   *Sockets, Network,
+                     Launcher, ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer,
+                     TempPath, Signatures,   Instances,  Waits};
 
   // The settings file the program at Process.Path uses.
   std::string SettingsPath() const;

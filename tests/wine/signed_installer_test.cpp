@@ -43,9 +43,9 @@ class SignedInstallerTest : public ::testing::Test {
   TWin32FileSystem files;
   TWin32FileSignatures signatures;
   TUrlMonikerTransfer transfer;
-  TPlatform platform{files,           fake.Process,    fake.Version,  fake.Messages,
-                     *fake.Sockets,   fake.Network,    fake.Launcher, fake.ShellFolders,
-                     fake.ShellLinks, fake.OpenDialog, fake.Urls,     transfer,
+  TPlatform platform{files,           fake.Process,    fake.Version,   fake.Messages,
+                     *fake.Sockets,   fake.Network,    fake.Launcher,  fake.ShellFolders,
+                     fake.ShellLinks, fake.OpenDialog, fake.Urls,      transfer,
                      fake.TempPath,   signatures,      fake.Instances, fake.Waits};
 };
 

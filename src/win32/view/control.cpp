@@ -2,8 +2,8 @@
 #include "win32/view/control.h"
 
 #include "win32/view/window.h"
-#include "win32/win32_gui_wait.h"
 #include "win32/wide_text.h"
+#include "win32/win32_gui_wait.h"
 
 namespace porvan {
 

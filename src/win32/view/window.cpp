@@ -5,8 +5,8 @@
 
 #include "app/handler_guard.h"
 #include "win32/view/control.h"
-#include "win32/win32_gui_wait.h"
 #include "win32/wide_text.h"
+#include "win32/win32_gui_wait.h"
 
 namespace porvan {
 namespace {
