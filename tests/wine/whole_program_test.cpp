@@ -78,14 +78,19 @@ struct TShortcutStart {
     ASSERT_EQ(server.Requests().size(), count);
   }
 
+  // Whether the client program has run, waiting for it up to 20 s.
+  bool ClientRan() const {
+    for (int waited = 0; waited < 20000 && !testing::FileExists(client + L".ran"); waited += 50) {
+      Sleep(50);
+    }
+    return testing::FileExists(client + L".ran");
+  }
+
   // Waits until the program has opened access and started the client program.
   void WaitUntilOpen() {
     window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
     ASSERT_NE(window, nullptr);
-    for (int waited = 0; waited < 20000 && !testing::FileExists(client + L".ran"); waited += 50) {
-      Sleep(50);
-    }
-    ASSERT_TRUE(testing::FileExists(client + L".ran"));
+    ASSERT_TRUE(ClientRan());
     EXPECT_EQ(Bodies(), std::vector<std::string>(expected.begin(), expected.end() - 1));
     // Minimised from the shortcut: into the tray, no window and no taskbar button.
     EXPECT_FALSE(IsWindowVisible(window));
@@ -233,7 +238,7 @@ TEST(WholeProgramTest, AWindowWaitingForASlowServerAnswersPaintsAndTakesNoSecond
   PostMessageW(window, 0x8083, 0, 0);  // WM_APP_QUIT
   EXPECT_TRUE(AnswersWithin(window, 200));
   EXPECT_EQ(porvan.WaitForExit(20000), 0u);
-  EXPECT_TRUE(testing::FileExists(start.client + L".ran"));
+  EXPECT_TRUE(start.ClientRan());
   EXPECT_EQ(start.Bodies(), kExpectedBodies);
 }
 
