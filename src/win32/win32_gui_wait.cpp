@@ -17,6 +17,11 @@ bool IsProgramMessage(UINT message) {
   return message >= WM_APP && message <= 0xBFFF;
 }
 
+// Wine puts what a window painted on the X screen only when the thread looks for messages and
+// finds none, at most every 50 ms; a wait that slept until the next message came would leave a
+// freshly painted splash black on the screen for the whole check.
+constexpr DWORD kLookEveryMs = 100;
+
 bool IsMouseButton(UINT message) {
   return (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK) ||
          (message >= WM_XBUTTONDOWN && message <= WM_XBUTTONDBLCLK);
@@ -109,7 +114,7 @@ void TWin32GuiWait::Run(const std::function<void()>& exchange) {
   HANDLE done = done_.get();
   for (;;) {
     const DWORD woken =
-        MsgWaitForMultipleObjectsEx(1, &done, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        MsgWaitForMultipleObjectsEx(1, &done, kLookEveryMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     if (woken == WAIT_OBJECT_0) {
       break;
     }
