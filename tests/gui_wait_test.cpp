@@ -19,7 +19,6 @@ namespace {
 using namespace std::chrono_literals;
 using namespace testing::bodies;
 using testing::HttpReply;
-using testing::TServerTurn;
 
 TEST(ThreadGuiWaitTest, RunsTheExchangeOnAWorkerWhileTheCallerTurnsItsLoop) {
   TThreadGuiWait wait;

@@ -45,7 +45,7 @@ void TThreadGuiWait::Run(const std::function<void()>& exchange) {
     }
   }
   waiting_ = false;
-  for (std::exception_ptr error : {std::exchange(error_, nullptr), turnError}) {
+  for (const std::exception_ptr& error : {std::exchange(error_, nullptr), turnError}) {
     if (error) {
       std::rethrow_exception(error);
     }
