@@ -5,6 +5,7 @@
 #include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
+#include "platform/gui_wait.h"
 #include "platform/network_state.h"
 #include "platform/program_launcher.h"
 #include "server/remote_server_con.h"
@@ -35,7 +36,11 @@ void Launch(TPlatform& platform, const TClientProgram& program) {
 }  // namespace
 
 void TSysVar::CheckConnection() {
-  if (platform_.Network.IsOffline()) {
+  // The platform's answer can take seconds when its network service first starts (seen under
+  // Wine), so it waits off the GUI thread as the request does.
+  bool offline = false;
+  platform_.Waits.Run([&] { offline = platform_.Network.IsOffline(); });
+  if (offline) {
     IsOffline = true;
   }
   if (IsOffline) {
