@@ -36,8 +36,8 @@ void Launch(TPlatform& platform, const TClientProgram& program) {
 }  // namespace
 
 void TSysVar::CheckConnection() {
-  // The platform's answer can take seconds when its network service first starts (seen under
-  // Wine), so it waits off the GUI thread as the request does.
+  // The platform's answer may wait for the system's network service to start, so it waits off
+  // the GUI thread as the request does.
   bool offline = false;
   platform_.Waits.Run([&] { offline = platform_.Network.IsOffline(); });
   if (offline) {
