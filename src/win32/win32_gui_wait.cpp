@@ -17,9 +17,8 @@ bool IsProgramMessage(UINT message) {
   return message >= WM_APP && message <= 0xBFFF;
 }
 
-// Wine puts what a window painted on the X screen only when the thread looks for messages and
-// finds none, at most every 50 ms; a wait that slept until the next message came would leave a
-// freshly painted splash black on the screen for the whole check.
+// Wine copies what a window painted to the X screen when the thread finds its queue empty, at
+// most every 50 ms; looking again every 100 ms lets it do so while no message comes.
 constexpr DWORD kLookEveryMs = 100;
 
 bool IsMouseButton(UINT message) {
