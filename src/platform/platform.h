@@ -18,6 +18,7 @@ class IUrlTransfer;
 class ITempPath;
 class IFileSignatures;
 class IInstances;
+class IGuiWait;
 
 struct TPlatform {
   IFileSystem& Files;
@@ -35,6 +36,7 @@ struct TPlatform {
   ITempPath& TempPath;
   IFileSignatures& Signatures;
   IInstances& Instances;
+  IGuiWait& Waits;
 };
 
 }  // namespace porvan

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/notice.h"
+#include "platform/gui_wait.h"
 #include "server/reply_fields.h"
 
 namespace porvan {
@@ -24,14 +25,15 @@ std::string MessageText(std::string field) {
 
 }  // namespace
 
-TRemoteServerCon::TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages,
+TRemoteServerCon::TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages, IGuiWait& waits,
                                    std::string serverURL)
-    : HttpClient(sockets), ServerURL(std::move(serverURL)), messages_(messages) {
+    : HttpClient(sockets), ServerURL(std::move(serverURL)), messages_(messages), waits_(waits) {
   HttpClient.UserAgent = "Vindra Porvan Client";
 }
 
 std::string TRemoteServerCon::PostRequest(const std::vector<TFormLine>& lines) {
-  TPostResult result = HttpClient.PostForm(ServerURL, lines);
+  TPostResult result;
+  waits_.Run([&] { result = HttpClient.PostForm(ServerURL, lines); });
   if (!result.Ok() || result.Body.empty()) {
     return {};
   }

@@ -89,7 +89,8 @@ bool TfmConfig::FormKeyDown(int key) {
 }
 
 bool TfmConfig::IsValidDomain(const std::string& domain) {
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, SysVar->GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits,
+                          SysVar->GetServerURL());
   if (!server.IsValidDomain(domain)) {
     ShowNotice(platform_.Messages, server.LastMessage);
     return false;

@@ -5,6 +5,7 @@
 #include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
+#include "platform/gui_wait.h"
 #include "platform/network_state.h"
 #include "platform/path.h"
 #include "platform/program_launcher.h"
@@ -37,13 +38,17 @@ void Launch(TPlatform& platform, const TClientProgram& program) {
 }  // namespace
 
 void TSysVar::CheckConnection() {
-  if (platform_.Network.IsOffline()) {
+  // The platform's answer may wait for the system's network service to start, so it waits off
+  // the GUI thread as the request does.
+  bool offline = false;
+  platform_.Waits.Run([&] { offline = platform_.Network.IsOffline(); });
+  if (offline) {
     IsOffline = true;
   }
   if (IsOffline) {
     return;
   }
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits, GetServerURL());
   ClientIP = server.GetClientIP();
   if (ClientIP.empty()) {
     IsOffline = true;
@@ -51,7 +56,7 @@ void TSysVar::CheckConnection() {
 }
 
 TVersionCheck TSysVar::IsLatestVersion() {
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits, GetServerURL());
   const TVersionCheck result = server.CheckVersion(VersionInfo.FileVersion);
   if (result == TVersionCheck::UpdateAvailable) {
     UpdateURL = server.UpdateURL;

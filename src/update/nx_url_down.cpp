@@ -76,7 +76,8 @@ bool TCustomURLDownload::DownloadToDir(const TPath& SaveDir, const std::string& 
   Started = false;
   handlerFailed_ = false;
   Refusal = TDownloadRefusal::None;
-  const TResolveResult resolved = ResolveRedirects(URL);
+  TResolveResult resolved;
+  waits_.Run([&] { resolved = ResolveRedirects(URL); });
   if (resolved.Status != TResolveStatus::Ok) {
     Refusal = resolved.Refusal;
     return false;

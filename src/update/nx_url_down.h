@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/gui_wait.h"
 #include "platform/socket.h"
 #include "platform/url_transfer.h"
 #include "server/exchange_deadline.h"
@@ -51,8 +52,10 @@ struct TResolveResult {
 // as long as its component.
 class TCustomURLDownload final : public IUrlTransferEvents {
  public:
-  TCustomURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer)
-      : sockets_(sockets), transfer_(transfer) {}
+  // The redirect probes wait through `waits`, off the GUI thread; the transfer pumps messages
+  // of its own.
+  TCustomURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer, IGuiWait& waits)
+      : sockets_(sockets), transfer_(transfer), waits_(waits) {}
   TCustomURLDownload(const TCustomURLDownload&) = delete;
   TCustomURLDownload& operator=(const TCustomURLDownload&) = delete;
 
@@ -98,6 +101,7 @@ class TCustomURLDownload final : public IUrlTransferEvents {
 
   ISocketFactory& sockets_;
   IUrlTransfer& transfer_;
+  IGuiWait& waits_;
   bool handlerFailed_ = false;
   bool running_ = false;
   std::string transferURL_;  // where the running transfer is, after the platform's redirects
@@ -106,8 +110,8 @@ class TCustomURLDownload final : public IUrlTransferEvents {
 // The component callers use: where to save, under which name, and the one operation.
 class TNxURLDownload {
  public:
-  TNxURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer)
-      : URLDownload(sockets, transfer) {}
+  TNxURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer, IGuiWait& waits)
+      : URLDownload(sockets, transfer, waits) {}
 
   TCustomURLDownload URLDownload;
   TPath SaveDir;

@@ -26,7 +26,8 @@ std::optional<int> DownloadPercentage(std::uint32_t Position, std::uint32_t Max)
 }
 
 void TfmUpdateAlert::FormCreate() {
-  NxURLDownload = std::make_unique<TNxURLDownload>(platform_.Sockets, platform_.UrlTransfer);
+  NxURLDownload =
+      std::make_unique<TNxURLDownload>(platform_.Sockets, platform_.UrlTransfer, platform_.Waits);
   NxURLDownload->SetOnStart(
       [this](TCustomURLDownload& sender, const std::string& url) { DownloadStart(sender, url); });
   NxURLDownload->SetOnStop([this](TCustomURLDownload& sender) { DownloadStop(sender); });

@@ -105,6 +105,7 @@ std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const TPath& /*executab
 
 int FakeMessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
   Shown.push_back({text, caption, flags});
+  ShownOn.push_back(std::this_thread::get_id());
   if (Answers.empty()) {
     return mb::kIdOk;
   }

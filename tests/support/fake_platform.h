@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/file_signatures.h"
@@ -15,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/process_info.h"
 #include "platform/socket.h"
+#include "platform/thread_gui_wait.h"
 #include "platform/version_resource.h"
 #include "support/fake_instances.h"
 #include "support/fake_launch.h"
@@ -76,6 +78,7 @@ struct TShownBox {
 class FakeMessageBox : public IMessageBox {
  public:
   std::vector<TShownBox> Shown;
+  std::vector<std::thread::id> ShownOn;  // the thread of each box: boxes belong to the GUI thread
   std::deque<int> Answers;
 
   int Show(const std::string& text, const std::string& caption, unsigned flags) override;
@@ -107,9 +110,10 @@ struct TFakePlatform {
   FakeTempPath TempPath;
   FakeFileSignatures Signatures;
   FakeInstances Instances;
-  TPlatform Platform{Files,   Process,     Version,      Messages,   *Sockets,
-                     Network, Launcher,    ShellFolders, ShellLinks, OpenDialog,
-                     Urls,    UrlTransfer, TempPath,     Signatures, Instances};
+  TThreadGuiWait Waits;
+  TPlatform Platform{Files,    Process,      Version,    Messages,   *Sockets, Network,
+                     Launcher, ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer,
+                     TempPath, Signatures,   Instances,  Waits};
 
   // The settings file the program at Process.Path uses, UTF-8.
   std::string SettingsPath() const;

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/thread_gui_wait.h"
 #include "support/system_seams.h"
 #include "update/nx_url_down.h"
 
@@ -86,7 +87,8 @@ TPath DownloadThroughTheComponent(IUrlTransfer& transfer, const TPath& saveDir) 
                           {.Reply = OkReply("MZ installer"), .Act = TServerAct::Answer}});
   EXPECT_TRUE(server.Listening());
   const std::unique_ptr<ISocketFactory> sockets = std::make_unique<TSystemSocketFactory>();
-  TNxURLDownload download(*sockets, transfer);
+  TThreadGuiWait waits;
+  TNxURLDownload download(*sockets, transfer, waits);
   download.SaveDir = saveDir;
   download.SetURL(server.Url("/dl/get.php?id=7"));
   std::vector<std::string> log;

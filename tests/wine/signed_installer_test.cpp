@@ -43,10 +43,10 @@ class SignedInstallerTest : public ::testing::Test {
   TWin32FileSystem files;
   TWin32FileSignatures signatures;
   TUrlMonikerTransfer transfer;
-  TPlatform platform{files,           fake.Process,    fake.Version,  fake.Messages,
-                     *fake.Sockets,   fake.Network,    fake.Launcher, fake.ShellFolders,
-                     fake.ShellLinks, fake.OpenDialog, fake.Urls,     transfer,
-                     fake.TempPath,   signatures,      fake.Instances};
+  TPlatform platform{files,           fake.Process,    fake.Version,   fake.Messages,
+                     *fake.Sockets,   fake.Network,    fake.Launcher,  fake.ShellFolders,
+                     fake.ShellLinks, fake.OpenDialog, fake.Urls,      transfer,
+                     fake.TempPath,   signatures,      fake.Instances, fake.Waits};
 };
 
 TEST_F(SignedInstallerTest, WinVerifyTrustTellsTheFactsOfEachFile) {

@@ -81,7 +81,8 @@ class UpdateAlertWindowTest : public ::testing::Test {
                    *transfer,
                    platform.TempPath,
                    platform.Signatures,
-                   platform.Instances};
+                   platform.Instances,
+                   platform.Waits};
     TUpdateAlertWindow window(real, server.Url());
     ASSERT_TRUE(window.Create(nullptr));
     PostMessageW(Button(window.Handle(), Utf8ToCp949(kUpdateAlertRunText)), BM_CLICK, 0, 0);

@@ -31,6 +31,7 @@ import argparse
 import os
 import sys
 import threading
+import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
@@ -120,6 +121,8 @@ class Handler(BaseHTTPRequestHandler):
             self.log_line(400, "bad Content-Length")
             return
         fields = parse_form(self.rfile.read(length))
+        # A slow server: the client must stay alive on the screen meanwhile.
+        time.sleep(self.server.slow)
         reply = self.server.state.answer(self.client_address[0], fields, self.server.installer_url())
         self.send_text(200, reply)
         shown = " ".join("%s=%s" % item for item in fields.items())
@@ -169,8 +172,9 @@ class Handler(BaseHTTPRequestHandler):
 class DevServer(ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, state, installer_path, redirects):
+    def __init__(self, port, state, installer_path, redirects, slow=0.0):
         super().__init__(("127.0.0.1", port), Handler)
+        self.slow = slow
         self.state = state
         self.installer_path = installer_path
         self.installer_name = os.path.basename(installer_path) if installer_path else None
@@ -206,14 +210,18 @@ def main(argv):
     parser.add_argument("--installer", help="the installer file served under /files/")
     parser.add_argument("--redirects", type=int, default=0,
                         help="redirects before the installer (default 0)")
+    parser.add_argument("--slow", type=float, default=0.0,
+                        help="seconds each form post is held before its reply (default 0)")
     args = parser.parse_args(argv)
     if args.installer and not os.path.isfile(args.installer):
         parser.error("no such installer file: %s" % args.installer)
     if args.redirects < 0:
         parser.error("--redirects must not be negative")
+    if args.slow < 0:
+        parser.error("--slow must not be negative")
 
     state = AccessState(args.domains or ["example.com"], args.version)
-    server = DevServer(args.port, state, args.installer, args.redirects)
+    server = DevServer(args.port, state, args.installer, args.redirects, args.slow)
     print("Porvan development server on %s/porvandaemon/communication.php" % server.base(),
           flush=True)
     try:
