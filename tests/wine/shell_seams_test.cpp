@@ -115,10 +115,10 @@ TEST(ShellSeamsTest, ALinkOnAForeignDesktopReadsBackExactly) {
   TWin32ShellFolders folders(TTestExplorerKey::kPath);
   TWin32ShellLinks links;
   testing::TFakePlatform fake;
-  TPlatform platform{fake.Files,    fake.Process,    fake.Version,  fake.Messages,
-                     *fake.Sockets, fake.Network,    fake.Launcher, folders,
-                     links,         fake.OpenDialog, fake.Urls,     fake.UrlTransfer,
-                     fake.TempPath, fake.Signatures, fake.Instances};
+  TPlatform platform{fake.Files,    fake.Process,    fake.Version,   fake.Messages,
+                     *fake.Sockets, fake.Network,    fake.Launcher,  folders,
+                     links,         fake.OpenDialog, fake.Urls,      fake.UrlTransfer,
+                     fake.TempPath, fake.Signatures, fake.Instances, fake.Waits};
   const TPath target(program.Path() + L"Porvan.exe");
   const std::string domain = Utf8ToCp949("한국.kr");
 
