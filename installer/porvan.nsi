@@ -14,6 +14,7 @@ AllowSkipFiles off
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "FileFunc.nsh"
 
 !define PRODUCT "Porvan"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Porvan"
@@ -126,12 +127,36 @@ FunctionEnd
 !insertmacro CLOSE_RUNNING_CLIENT ""
 !insertmacro CLOSE_RUNNING_CLIENT "un."
 
+; An administrator's roll-out names the server: /SERVERURL=<url> writes ServerURL into the
+; section "config" of Porvan.ini, creating the file when there is none and replacing only that
+; key when there is; the profile functions keep every other line as it stands.
+Function WriteServerUrlSwitch
+  Push $0
+  Push $1
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/SERVERURL=" $1
+  ${IfNot} ${Errors}
+  ${AndIf} $1 != ""
+    ClearErrors
+    WriteINIStr "$INSTDIR\Porvan.ini" "config" "ServerURL" $1
+    FlushINI "$INSTDIR\Porvan.ini"
+    ${If} ${Errors}
+      SetErrorLevel 3
+      Abort
+    ${EndIf}
+  ${EndIf}
+  Pop $1
+  Pop $0
+FunctionEnd
+
 Section "Porvan" SecMain
   Call CloseRunningClient
   SetOutPath "$INSTDIR"
-  ; Porvan.ini is never shipped nor touched: an update keeps the user's settings as they are.
+  ; Porvan.ini is never shipped: without /SERVERURL= an update keeps the user's settings as they are.
   File "/oname=Porvan.exe" "${PORVAN_EXE}"
   File "/oname=history.txt" "${PORVAN_HISTORY}"
+  Call WriteServerUrlSwitch
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateDirectory "$SMPROGRAMS\Porvan"

@@ -6,6 +6,7 @@
 
 #include "common/notice.h"
 #include "server/reply_fields.h"
+#include "server/tls_failure_text.h"
 
 namespace porvan {
 
@@ -26,12 +27,17 @@ std::string MessageText(std::string field) {
 
 TRemoteServerCon::TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages,
                                    std::string serverURL)
-    : HttpClient(sockets), ServerURL(std::move(serverURL)), messages_(messages) {
+    : HttpClient(sockets), ServerURL(std::move(serverURL)), sockets_(sockets), messages_(messages) {
   HttpClient.UserAgent = "Vindra Porvan Client";
 }
 
 std::string TRemoteServerCon::PostRequest(const std::vector<TFormLine>& lines) {
   TPostResult result = HttpClient.PostForm(ServerURL, lines);
+  // An "offline" or a bare refusal that follows must not hide a certificate problem; the
+  // failure then goes on as any failed exchange does.
+  if (result.Status == TExchangeStatus::TlsFailed && sockets_.FirstTlsFailureOfRun()) {
+    ShowNotice(messages_, TlsFailureText(result.Tls));
+  }
   if (!result.Ok() || result.Body.empty()) {
     return {};
   }

@@ -17,6 +17,7 @@ class TRemoteServerCon {
   TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages, std::string serverURL);
 
   // The reply body, or empty text when the exchange failed; a non-empty body becomes LastReply.
+  // The first TLS failure of the run is shown in a notice that names its reason.
   std::string PostRequest(const std::vector<TFormLine>& lines);
 
   // The client's address as the server sees it: the whole reply, unchanged.
@@ -51,6 +52,7 @@ class TRemoteServerCon {
  private:
   bool OpenAccess(const std::string& domain, const std::string& protocol);
 
+  ISocketFactory& sockets_;
   IMessageBox& messages_;
 };
 

@@ -4,8 +4,11 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "win32/wide_text.h"
 
@@ -17,6 +20,44 @@ struct TInternetClose {
   void operator()(HINTERNET handle) const { InternetCloseHandle(handle); }
 };
 using TInternetHandle = std::unique_ptr<void, TInternetClose>;
+
+// Owns a request handle and closes it from a thread of its own when the deadline passes: WinINet
+// bounds each wait, not the whole request, and a closed handle fails the call that waits on it.
+class TWatchedRequest {
+ public:
+  TWatchedRequest(HINTERNET request, std::chrono::milliseconds deadline) : request_(request) {
+    watch_ = std::thread([this, deadline] {
+      std::unique_lock<std::mutex> lock(mutex_);
+      if (!ended_.wait_for(lock, deadline, [this] { return done_; })) {
+        closed_ = true;
+        InternetCloseHandle(request_);
+      }
+    });
+  }
+  ~TWatchedRequest() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      done_ = true;
+    }
+    ended_.notify_one();
+    watch_.join();
+    if (!closed_) {
+      InternetCloseHandle(request_);
+    }
+  }
+  TWatchedRequest(const TWatchedRequest&) = delete;
+  TWatchedRequest& operator=(const TWatchedRequest&) = delete;
+
+  HINTERNET get() const { return request_; }
+
+ private:
+  HINTERNET request_;
+  std::mutex mutex_;
+  std::condition_variable ended_;
+  bool done_ = false;
+  bool closed_ = false;
+  std::thread watch_;
+};
 
 void SetTimeLimit(HINTERNET handle, DWORD option, std::chrono::milliseconds limit) {
   DWORD value = static_cast<DWORD>(limit.count());
@@ -78,10 +119,14 @@ TSecureProbeReply ProbeWithWinInet(const std::string& url, const std::string& re
   const DWORD flags = INTERNET_FLAG_SECURE | INTERNET_FLAG_NO_AUTO_REDIRECT |
                       INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_UI | INTERNET_FLAG_RELOAD |
                       INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
-  const TInternetHandle request(HttpOpenRequestW(connection.get(), L"HEAD", target.c_str(),
-                                                 L"HTTP/1.1", wideReferer.c_str(), nullptr, flags,
-                                                 0));
-  if (!request || !HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) {
+  HINTERNET opened = HttpOpenRequestW(connection.get(), L"HEAD", target.c_str(), L"HTTP/1.1",
+                                      wideReferer.c_str(), nullptr, flags, 0);
+  if (opened == nullptr) {
+    return reply;
+  }
+  // The connect happens inside the send, so the deadline takes its limit as well.
+  const TWatchedRequest request(opened, limits.Connect + limits.Probe);
+  if (!HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) {
     return reply;
   }
   DWORD status = 0;
