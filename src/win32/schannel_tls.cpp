@@ -124,6 +124,18 @@ TTlsFailure ReasonOf(DWORD policyError) {
   }
 }
 
+TTlsFailure ReasonOfChain(DWORD errorStatus) {
+  if ((errorStatus & CERT_TRUST_IS_NOT_TIME_VALID) != 0) {
+    return TTlsFailure::Expired;
+  }
+  constexpr DWORD kUntrusted = CERT_TRUST_IS_UNTRUSTED_ROOT | CERT_TRUST_IS_PARTIAL_CHAIN |
+                               CERT_TRUST_IS_NOT_SIGNATURE_VALID | CERT_TRUST_IS_CYCLIC;
+  if ((errorStatus & kUntrusted) != 0) {
+    return TTlsFailure::Untrusted;
+  }
+  return errorStatus == CERT_TRUST_NO_ERROR ? TTlsFailure::None : TTlsFailure::Other;
+}
+
 // The verdict of the system's chain engine and SSL policy on the server's certificate.
 TTlsFailure CheckServerCertificate(CtxtHandle* context, const std::wstring& host) {
   PCCERT_CONTEXT received = nullptr;
@@ -159,7 +171,12 @@ TTlsFailure CheckServerCertificate(CtxtHandle* context, const std::wstring& host
   if (!CertVerifyCertificateChainPolicy(CERT_CHAIN_POLICY_SSL, chain.get(), &policy, &status)) {
     return TTlsFailure::Other;
   }
-  return status.dwError == 0 ? TTlsFailure::None : ReasonOf(status.dwError);
+  if (status.dwError != 0) {
+    return ReasonOf(status.dwError);
+  }
+  // The chain engine's own verdict as well: Wine's SSL policy passes a chain that ends at a
+  // root nobody trusts.
+  return ReasonOfChain(chain->TrustStatus.dwErrorStatus);
 }
 
 class TSchannelSocket final : public ISocket {

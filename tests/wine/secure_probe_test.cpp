@@ -18,26 +18,19 @@ using testing::TTlsTestServers;
 
 class SecureProbeTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { servers = new TTlsTestServers(); }
-  static void TearDownTestSuite() {
-    delete servers;
-    servers = nullptr;
-  }
   void SetUp() override {
-    if (!servers->Available()) {
+    if (!servers.Available()) {
       GTEST_SKIP() << "no TLS test servers: ./dev test starts them and sets PORVAN_TLS_DIR";
     }
   }
 
   // WinINet here takes a certificate for DNS:localhost but not one for IP:127.0.0.1.
-  static std::string Url(const std::string& kind) {
-    return "https://localhost:" + servers->Port(kind) + "/dl/setup.exe";
+  std::string Url(const std::string& kind) {
+    return "https://localhost:" + servers.Port(kind) + "/dl/setup.exe";
   }
 
-  static TTlsTestServers* servers;
+  const TTlsTestServers servers;
 };
-
-TTlsTestServers* SecureProbeTest::servers = nullptr;
 
 TEST_F(SecureProbeTest, AnswersForATrustedServerAndLeavesRedirectsToTheCaller) {
   const TSecureProbeReply good = ProbeWithWinInet(Url("good"), "https://localhost/", {});

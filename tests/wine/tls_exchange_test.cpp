@@ -18,19 +18,14 @@ using testing::TTlsTestServers;
 
 class WineTlsExchangeTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { servers = new TTlsTestServers(); }
-  static void TearDownTestSuite() {
-    delete servers;
-    servers = nullptr;
-  }
   void SetUp() override {
-    if (!servers->Available()) {
+    if (!servers.Available()) {
       GTEST_SKIP() << "no TLS test servers: ./dev test starts them and sets PORVAN_TLS_DIR";
     }
   }
 
-  static std::string Url(const std::string& host, const std::string& kind) {
-    return "https://" + host + ":" + servers->Port(kind) + "/porvandaemon/communication.php";
+  std::string Url(const std::string& host, const std::string& kind) {
+    return "https://" + host + ":" + servers.Port(kind) + "/porvandaemon/communication.php";
   }
 
   static TPostResult Post(const std::string& url,
@@ -44,10 +39,8 @@ class WineTlsExchangeTest : public ::testing::Test {
         url, {{"mode=", "open_request"}, {"protocol=", "FTP"}, {"query=", "example.com"}});
   }
 
-  static TTlsTestServers* servers;
+  const TTlsTestServers servers;
 };
-
-TTlsTestServers* WineTlsExchangeTest::servers = nullptr;
 
 TEST_F(WineTlsExchangeTest, TheOpenRequestArrivesUnchangedInsideTls) {
   // The server answers with the raw bytes it decrypted.
@@ -59,7 +52,7 @@ TEST_F(WineTlsExchangeTest, TheOpenRequestArrivesUnchangedInsideTls) {
             "Content-Type: application/x-www-form-urlencoded\r\n"
             "Content-Length: 49\r\n"
             "Host: localhost:" +
-                servers->Port("good") +
+                servers.Port("good") +
                 "\r\n"
                 "Accept: text/html, */*\r\n"
                 "User-Agent: Vindra Porvan Client\r\n"

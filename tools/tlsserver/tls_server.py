@@ -3,6 +3,7 @@
 
 README
   Run:   python3 tools/tlsserver/tls_server.py --dir DIR [--ports-file FILE] [--until-stdin-closes]
+         python3 tools/tlsserver/tls_server.py --dir DIR --certificates-only
   Makes a test CA and server certificates in DIR at first use (ca.pem / ca.der is the CA the
   tests trust for the run), then listens on 127.0.0.1 only, one port per kind of server:
     good       certificate for localhost, 127.0.0.1 and ::1 from the test CA
@@ -241,8 +242,12 @@ def main():
     parser.add_argument("--dir", required=True)
     parser.add_argument("--ports-file")
     parser.add_argument("--until-stdin-closes", action="store_true")
+    parser.add_argument("--certificates-only", action="store_true",
+                        help="make the certificates in DIR and end")
     args = parser.parse_args()
     make_certificates(args.dir)
+    if args.certificates_only:
+        return
     ports = {}
     kinds = {"good": "good", "wrongname": "wrongname", "expired": "expired",
              "untrusted": "untrusted", "drip": "good", "downgrade": "good"}
