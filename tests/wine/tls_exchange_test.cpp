@@ -7,6 +7,9 @@
 #include <string>
 
 #include "server/form_post_client.h"
+#include "server/remote_server_con.h"
+#include "server/tls_failure_text.h"
+#include "support/fake_platform.h"
 #include "win32/win32_socket_factory.h"
 #include "wine/tls_test_servers.h"
 
@@ -108,6 +111,16 @@ TEST_F(WineTlsExchangeTest, TheTimeBoundsHoldInsideTls) {
     EXPECT_EQ(result.Status, c.status);
     EXPECT_EQ(result.Tls, TTlsFailure::None);
   }
+}
+
+TEST_F(WineTlsExchangeTest, TheFirstRefusedCertificateOfARunIsNamedInANotice) {
+  TWinsockSocketFactory sockets;
+  testing::FakeMessageBox messages;
+  TRemoteServerCon con(sockets, messages, Url("localhost", "untrusted"));
+  EXPECT_EQ(con.GetClientIP(), "");
+  EXPECT_EQ(con.GetClientIP(), "");
+  ASSERT_EQ(messages.Shown.size(), 1u);
+  EXPECT_EQ(messages.Shown[0].Text, TlsFailureText(TTlsFailure::Untrusted));
 }
 
 }  // namespace
