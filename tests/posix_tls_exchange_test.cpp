@@ -11,7 +11,7 @@
 #include <string>
 
 #include "posix/posix_socket_factory.h"
-#include "server/form_post_client.h"
+#include "support/tls_exchange_checks.h"
 #include "support/tls_server_ports.h"
 
 extern char** environ;
@@ -92,15 +92,9 @@ class TlsExchangeTest : public ::testing::Test {
 
   static TTrustedRoots TestRoots() { return {TTlsServerProcess::CertificateDir() + "/ca.pem"}; }
 
-  static TPostResult Post(const std::string& url, const TTrustedRoots& roots,
-                          std::chrono::milliseconds exchangeLimit = 10000ms) {
+  static TPostResult Post(const std::string& url, const TTrustedRoots& roots) {
     TPosixSocketFactory sockets(roots);
-    TFormPostClient client(sockets);
-    client.UserAgent = "Vindra Porvan Client";
-    client.SilenceTimeLimit = exchangeLimit;
-    client.ExchangeTimeLimit = exchangeLimit;
-    return client.PostForm(
-        url, {{"mode=", "open_request"}, {"protocol=", "FTP"}, {"query=", "example.com"}});
+    return testing::PostOpenRequest(sockets, url);
   }
 
   static TTlsServerProcess* server;
@@ -114,18 +108,7 @@ TEST_F(TlsExchangeTest, TheOpenRequestArrivesUnchangedInsideTls) {
     SCOPED_TRACE(host);
     const TPostResult result = Post(Url(host, "good"), TestRoots());
     ASSERT_EQ(result.Status, TExchangeStatus::Ok);
-    EXPECT_EQ(result.Body,
-              "POST /porvandaemon/communication.php HTTP/1.0\r\n"
-              "Connection: keep-alive\r\n"
-              "Content-Type: application/x-www-form-urlencoded\r\n"
-              "Content-Length: 49\r\n"
-              "Host: " +
-                  std::string(host) + ":" + server->Port("good") +
-                  "\r\n"
-                  "Accept: text/html, */*\r\n"
-                  "User-Agent: Vindra Porvan Client\r\n"
-                  "\r\n"
-                  "mode=open_request&protocol=FTP&query=example.com&");
+    EXPECT_EQ(result.Body, testing::EchoedOpenRequest(host + (":" + server->Port("good"))));
   }
 }
 
@@ -191,22 +174,9 @@ TEST_F(TlsExchangeTest, RefusesEachBadCertificateWithItsReason) {
 }
 
 TEST_F(TlsExchangeTest, TheTimeBoundsHoldInsideTls) {
-  struct {
-    const char* name;
-    const char* kind;
-    TExchangeStatus status;
-  } const cases[] = {
-      // Takes the connection and never sends the server's part of the handshake.
-      {.name = "silent server", .kind = "silent", .status = TExchangeStatus::TimedOut},
-      // Answers a byte every half second: no wait runs out, the exchange's deadline does.
-      {.name = "dripping server", .kind = "drip", .status = TExchangeStatus::DeadlinePassed},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const TPostResult result = Post(Url("127.0.0.1", c.kind), TestRoots(), 1500ms);
-    EXPECT_EQ(result.Status, c.status);
-    EXPECT_EQ(result.Tls, TTlsFailure::None);
-  }
+  TPosixSocketFactory sockets(TestRoots());
+  testing::CheckTimeBoundsInsideTls(sockets,
+                                    [](const std::string& kind) { return Url("127.0.0.1", kind); });
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "server/remote_server_con.h"
 #include "server/tls_failure_text.h"
 #include "support/fake_platform.h"
+#include "support/tls_exchange_checks.h"
 #include "win32/win32_socket_factory.h"
 #include "wine/tls_test_servers.h"
 
@@ -31,15 +32,9 @@ class WineTlsExchangeTest : public ::testing::Test {
     return "https://" + host + ":" + servers.Port(kind) + "/porvandaemon/communication.php";
   }
 
-  static TPostResult Post(const std::string& url,
-                          std::chrono::milliseconds exchangeLimit = 10000ms) {
+  static TPostResult Post(const std::string& url) {
     TWinsockSocketFactory sockets;
-    TFormPostClient client(sockets);
-    client.UserAgent = "Vindra Porvan Client";
-    client.SilenceTimeLimit = exchangeLimit;
-    client.ExchangeTimeLimit = exchangeLimit;
-    return client.PostForm(
-        url, {{"mode=", "open_request"}, {"protocol=", "FTP"}, {"query=", "example.com"}});
+    return testing::PostOpenRequest(sockets, url);
   }
 
   const TTlsTestServers servers;
@@ -49,18 +44,7 @@ TEST_F(WineTlsExchangeTest, TheOpenRequestArrivesUnchangedInsideTls) {
   // The server answers with the raw bytes it decrypted.
   const TPostResult result = Post(Url("localhost", "good"));
   ASSERT_EQ(result.Status, TExchangeStatus::Ok) << "reason " << static_cast<int>(result.Tls);
-  EXPECT_EQ(result.Body,
-            "POST /porvandaemon/communication.php HTTP/1.0\r\n"
-            "Connection: keep-alive\r\n"
-            "Content-Type: application/x-www-form-urlencoded\r\n"
-            "Content-Length: 49\r\n"
-            "Host: localhost:" +
-                servers.Port("good") +
-                "\r\n"
-                "Accept: text/html, */*\r\n"
-                "User-Agent: Vindra Porvan Client\r\n"
-                "\r\n"
-                "mode=open_request&protocol=FTP&query=example.com&");
+  EXPECT_EQ(result.Body, testing::EchoedOpenRequest("localhost:" + servers.Port("good")));
 }
 
 TEST_F(WineTlsExchangeTest, RefusesEachBadCertificateWithItsReason) {
@@ -97,20 +81,9 @@ TEST_F(WineTlsExchangeTest, RefusesEachBadCertificateWithItsReason) {
 }
 
 TEST_F(WineTlsExchangeTest, TheTimeBoundsHoldInsideTls) {
-  struct {
-    const char* name;
-    const char* kind;
-    TExchangeStatus status;
-  } const cases[] = {
-      {.name = "silent server", .kind = "silent", .status = TExchangeStatus::TimedOut},
-      {.name = "dripping server", .kind = "drip", .status = TExchangeStatus::DeadlinePassed},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const TPostResult result = Post(Url("localhost", c.kind), 1500ms);
-    EXPECT_EQ(result.Status, c.status);
-    EXPECT_EQ(result.Tls, TTlsFailure::None);
-  }
+  TWinsockSocketFactory sockets;
+  testing::CheckTimeBoundsInsideTls(
+      sockets, [this](const std::string& kind) { return Url("localhost", kind); });
 }
 
 TEST_F(WineTlsExchangeTest, TheFirstRefusedCertificateOfARunIsNamedInANotice) {
