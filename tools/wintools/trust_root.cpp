@@ -17,22 +17,40 @@ std::string ReadFile(const wchar_t* path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+bool Add(HCERTSTORE roots, const std::string& der) {
+  return CertAddEncodedCertificateToStore(
+             roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
+             static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING, nullptr) != 0;
+}
+
+// Deletes every copy the store holds. The context that an add hands back is not enough under
+// Wine: deleting it leaves the certificate in the registry.
+bool Remove(HCERTSTORE roots, const std::string& der) {
+  PCCERT_CONTEXT wanted = CertCreateCertificateContext(
+      X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()), static_cast<DWORD>(der.size()));
+  if (wanted == nullptr) {
+    return false;
+  }
+  bool removed = true;
+  while (PCCERT_CONTEXT found = CertFindCertificateInStore(roots, X509_ASN_ENCODING, 0,
+                                                           CERT_FIND_EXISTING, wanted, nullptr)) {
+    // Deleting frees the found context as well.
+    if (!CertDeleteCertificateFromStore(found)) {
+      removed = false;
+      break;
+    }
+  }
+  CertFreeCertificateContext(wanted);
+  return removed;
+}
+
 int Change(const std::wstring& command, const std::string& der) {
-  HCERTSTORE roots =
-      CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+  HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_REGISTRY_W, 0, 0,
+                                   CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
   if (roots == nullptr || der.empty()) {
     return 1;
   }
-  PCCERT_CONTEXT added = nullptr;
-  bool done = CertAddEncodedCertificateToStore(
-                  roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
-                  static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING, &added) != 0;
-  // Deleting takes the store's own copy, which the add has just found or made.
-  if (done && command == L"remove") {
-    done = CertDeleteCertificateFromStore(added) != 0;
-  } else if (added != nullptr) {
-    CertFreeCertificateContext(added);
-  }
+  const bool done = command == L"add" ? Add(roots, der) : Remove(roots, der);
   CertCloseStore(roots, 0);
   return done ? 0 : 1;
 }
