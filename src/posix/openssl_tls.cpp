@@ -196,7 +196,12 @@ TNetStatus TOpenSslSocket::Receive(std::string& buffer, std::size_t maxBytes,
     if (error == SSL_ERROR_ZERO_RETURN) {
       return TNetStatus::Closed;
     }
-    if (const TNetStatus turned = Turn(error, end); turned != TNetStatus::Ok) {
+    const TNetStatus turned = Turn(error, end);
+    // A wait that wakes a little early has not used up the limit.
+    if (turned == TNetStatus::TimedOut && LeftUntil(end).count() > 0) {
+      continue;
+    }
+    if (turned != TNetStatus::Ok) {
       return turned;
     }
   }

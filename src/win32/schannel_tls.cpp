@@ -360,7 +360,12 @@ TNetStatus TSchannelSocket::Receive(std::string& buffer, std::size_t maxBytes,
     if (!plainText_.empty()) {
       continue;
     }
-    if (const TNetStatus read = ReadMore(end); read != TNetStatus::Ok) {
+    const TNetStatus read = ReadMore(end);
+    // A wait that wakes a little early has not used up the limit.
+    if (read == TNetStatus::TimedOut && LeftUntil(end).count() > 0) {
+      continue;
+    }
+    if (read != TNetStatus::Ok) {
       return read;
     }
   }

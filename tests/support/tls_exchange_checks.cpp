@@ -10,7 +10,6 @@ TPostResult PostOpenRequest(ISocketFactory& sockets, const std::string& url,
                             std::chrono::milliseconds limit) {
   TFormPostClient client(sockets);
   client.UserAgent = "Vindra Porvan Client";
-  client.SilenceTimeLimit = limit;
   client.ExchangeTimeLimit = limit;
   return client.PostForm(
       url, {{"mode=", "open_request"}, {"protocol=", "FTP"}, {"query=", "example.com"}});

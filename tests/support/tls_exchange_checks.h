@@ -11,7 +11,8 @@
 
 namespace porvan::testing {
 
-// The open request for FTP access to example.com, with every limit of the exchange `limit`.
+// The open request for FTP access to example.com; the whole exchange is bounded by `limit`,
+// each wait by the client's own limit.
 TPostResult PostOpenRequest(ISocketFactory& sockets, const std::string& url,
                             std::chrono::milliseconds limit = std::chrono::milliseconds(10000));
 
