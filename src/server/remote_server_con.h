@@ -20,7 +20,8 @@ class TRemoteServerCon {
                    std::string serverURL);
 
   // The reply body, or empty text when the exchange failed; a non-empty body becomes LastReply.
-  // The exchange runs off the GUI thread; everything else here runs on it.
+  // The exchange runs off the GUI thread; everything else here runs on it. The first TLS failure
+  // of the run is shown in a notice that names its reason.
   std::string PostRequest(const std::vector<TFormLine>& lines);
 
   // The client's address as the server sees it: the whole reply, unchanged.
@@ -55,6 +56,7 @@ class TRemoteServerCon {
  private:
   bool OpenAccess(const std::string& domain, const std::string& protocol);
 
+  ISocketFactory& sockets_;
   IMessageBox& messages_;
   IGuiWait& waits_;
 };
