@@ -11,6 +11,7 @@
 #include <string>
 
 #include "posix/posix_socket_factory.h"
+#include "support/exchange_cases.h"
 #include "support/tls_exchange_checks.h"
 #include "support/tls_server_ports.h"
 
@@ -108,7 +109,7 @@ TEST_F(TlsExchangeTest, TheOpenRequestArrivesUnchangedInsideTls) {
     SCOPED_TRACE(host);
     const TPostResult result = Post(Url(host, "good"), TestRoots());
     ASSERT_EQ(result.Status, TExchangeStatus::Ok);
-    EXPECT_EQ(result.Body, testing::EchoedOpenRequest(host + (":" + server->Port("good"))));
+    EXPECT_EQ(result.Body, testing::ExpectedOpenRequest(host + (":" + server->Port("good"))));
   }
 }
 

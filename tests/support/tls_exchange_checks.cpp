@@ -15,20 +15,6 @@ TPostResult PostOpenRequest(ISocketFactory& sockets, const std::string& url,
       url, {{"mode=", "open_request"}, {"protocol=", "FTP"}, {"query=", "example.com"}});
 }
 
-std::string EchoedOpenRequest(const std::string& hostHeader) {
-  return "POST /porvandaemon/communication.php HTTP/1.0\r\n"
-         "Connection: keep-alive\r\n"
-         "Content-Type: application/x-www-form-urlencoded\r\n"
-         "Content-Length: 49\r\n"
-         "Host: " +
-         hostHeader +
-         "\r\n"
-         "Accept: text/html, */*\r\n"
-         "User-Agent: Vindra Porvan Client\r\n"
-         "\r\n"
-         "mode=open_request&protocol=FTP&query=example.com&";
-}
-
 void CheckTimeBoundsInsideTls(ISocketFactory& sockets,
                               const std::function<std::string(const std::string&)>& url) {
   struct {

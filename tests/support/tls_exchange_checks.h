@@ -16,9 +16,6 @@ namespace porvan::testing {
 TPostResult PostOpenRequest(ISocketFactory& sockets, const std::string& url,
                             std::chrono::milliseconds limit = std::chrono::milliseconds(10000));
 
-// What the echoing test server answers to that request: its raw bytes as they arrived.
-std::string EchoedOpenRequest(const std::string& hostHeader);
-
 // A server that never sends its part of the handshake, and one that drips its reply: each ends
 // the exchange within its bounds, with no TLS reason. `url` gives the URL of a kind of server.
 void CheckTimeBoundsInsideTls(ISocketFactory& sockets,

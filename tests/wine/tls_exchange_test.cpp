@@ -9,6 +9,7 @@
 #include "server/form_post_client.h"
 #include "server/remote_server_con.h"
 #include "server/tls_failure_text.h"
+#include "support/exchange_cases.h"
 #include "support/fake_platform.h"
 #include "support/tls_exchange_checks.h"
 #include "win32/win32_gui_wait.h"
@@ -45,7 +46,7 @@ TEST_F(WineTlsExchangeTest, TheOpenRequestArrivesUnchangedInsideTls) {
   // The server answers with the raw bytes it decrypted.
   const TPostResult result = Post(Url("localhost", "good"));
   ASSERT_EQ(result.Status, TExchangeStatus::Ok) << "reason " << static_cast<int>(result.Tls);
-  EXPECT_EQ(result.Body, testing::EchoedOpenRequest("localhost:" + servers.Port("good")));
+  EXPECT_EQ(result.Body, testing::ExpectedOpenRequest("localhost:" + servers.Port("good")));
 }
 
 TEST_F(WineTlsExchangeTest, RefusesEachBadCertificateWithItsReason) {
