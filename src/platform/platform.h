@@ -1,6 +1,8 @@
 // The seams the portable code is given: one context object, passed in by the entry or a test.
 #pragma once
 
+#include "platform/desktop_conventions.h"
+
 namespace porvan {
 
 class IFileSystem;
@@ -35,6 +37,8 @@ struct TPlatform {
   ITempPath& TempPath;
   IFileSignatures& Signatures;
   IInstances& Instances;
+  // Left out, the Windows program's own.
+  TDesktopConventions Conventions{};
 };
 
 }  // namespace porvan

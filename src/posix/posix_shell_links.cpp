@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <string_view>
 
 #include "platform/code_page.h"
+#include "posix/run_program.h"
 
 namespace porvan {
 
@@ -74,8 +76,10 @@ TLinkWriteResult TPosixShellLinks::Write(const std::string& linkPath,
                                          const TShellLinkFields& link) {
   const std::string path = Cp949ToUtf8(linkPath);
   std::string name = linkPath.substr(linkPath.find_last_of('/') + 1);
-  if (name.ends_with(".lnk")) {
-    name.resize(name.size() - 4);
+  for (const std::string_view extension : {".lnk", ".desktop"}) {
+    if (name.ends_with(extension)) {
+      name.resize(name.size() - extension.size());
+    }
   }
   {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -86,7 +90,14 @@ TLinkWriteResult TPosixShellLinks::Write(const std::string& linkPath,
     }
   }
   // Desktops start only launchers their owner may execute.
-  ::chmod(path.c_str(), 0755);
+  if (::chmod(path.c_str(), 0755) != 0) {
+    return {TLinkFailure::NotSaved, {}};
+  }
+  if (markTrusted_) {
+    // Not every desktop keeps this attribute (or runs gio's metadata service); the launcher
+    // then asks once before its first start, which is no failure of the shortcut.
+    RunProgram({"gio", "set", path, "metadata::trusted", "true"});
+  }
   return {};
 }
 

@@ -1,6 +1,9 @@
 // The folder of the running executable, and paths of files beside it.
 #include "settings/executable_folder.h"
 
+#include "platform/platform.h"
+#include "platform/process_info.h"
+
 namespace porvan {
 
 namespace {
@@ -24,6 +27,11 @@ std::string ExecutableFolder(const std::string& executablePath) {
     --end;
   }
   return executablePath.substr(0, end);
+}
+
+std::string StateFileStem(TPlatform& platform) {
+  const std::string& stem = platform.Conventions.StateFileStem;
+  return stem.empty() ? platform.Process.ExecutablePath() : stem;
 }
 
 std::string PathInFolder(const std::string& folder, const std::string& name) {

@@ -29,7 +29,7 @@ std::string SettingsPathFor(const std::string& executablePath) {
 }
 
 std::string TSettingsFile::Path() const {
-  return SettingsPathFor(process_.ExecutablePath());
+  return SettingsPathFor(stem_.empty() ? process_.ExecutablePath() : stem_);
 }
 
 std::string TSettingsFile::Load(const std::string& path) const {

@@ -1,0 +1,44 @@
+// The hosts: Qt's queued calls stand in for posted messages, processEvents for the pump.
+#include "qt/window_host.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+namespace porvan {
+namespace {
+
+// Runs `call` once the events queued before it have been handled, as a posted message would.
+void Post(QObject& receiver, const std::function<void()>& call) {
+  QMetaObject::invokeMethod(&receiver, call, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+int TQtWindowHost::ShowDialog(TDialogKind kind) {
+  const auto found = dialogs_.find(kind);
+  return found != dialogs_.end() && found->second ? found->second(&window_) : 0;
+}
+
+void TQtWindowHost::PostStartup() {
+  Post(window_, startup_);
+}
+
+void TQtWindowHost::ProcessMessages() {
+  QCoreApplication::processEvents();
+}
+
+void TQtWindowHost::Restore() {
+  window_.showNormal();
+  window_.raise();
+  window_.activateWindow();
+}
+
+void TQtDialogHost::ProcessMessages() {
+  QCoreApplication::processEvents();
+}
+
+void TQtDialogHost::PostStartup() {
+  Post(dialog_, startup_);
+}
+
+}  // namespace porvan
