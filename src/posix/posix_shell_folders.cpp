@@ -1,4 +1,5 @@
-// The shell-folder seam on POSIX systems: the desktop from XDG_DESKTOP_DIR or ~/Desktop.
+// The shell-folder seam on POSIX systems: the desktop from XDG_DESKTOP_DIR, xdg-user-dir or
+// ~/Desktop.
 #include "posix/posix_shell_folders.h"
 
 #include <sys/stat.h>
@@ -6,6 +7,7 @@
 #include <cstdlib>
 
 #include "platform/code_page.h"
+#include "posix/run_program.h"
 
 namespace porvan {
 
@@ -21,6 +23,19 @@ std::string Environment(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
+// The user's desktop as xdg-user-dir reads it from the user-dirs file; empty when not installed.
+std::string UserDirsDesktop() {
+  const std::optional<TProgramRun> run = RunProgram({"xdg-user-dir", "DESKTOP"});
+  if (!run || run->ExitStatus != 0) {
+    return {};
+  }
+  std::string folder = run->Output;
+  while (!folder.empty() && (folder.back() == '\n' || folder.back() == '/')) {
+    folder.pop_back();
+  }
+  return folder;
+}
+
 }  // namespace
 
 std::string TPosixShellFolders::RegistryShellFolder(const std::string& /*valueName*/) {
@@ -29,6 +44,9 @@ std::string TPosixShellFolders::RegistryShellFolder(const std::string& /*valueNa
 
 std::string TPosixShellFolders::KnownDesktopFolder() {
   std::string desktop = Environment("XDG_DESKTOP_DIR");
+  if (desktop.empty()) {
+    desktop = UserDirsDesktop();
+  }
   if (desktop.empty() && !Environment("HOME").empty()) {
     desktop = Environment("HOME") + "/Desktop";
   }
