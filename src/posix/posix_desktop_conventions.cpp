@@ -12,32 +12,39 @@ bool IsAbsolute(const char* path) {
   return path != nullptr && path[0] == '/';
 }
 
+// Appended in place: `folder + name` inlines a copy that GCC 12 misreads at -O3.
+std::string InFolder(const char* folder, const char* name) {
+  std::string path(folder);
+  path += name;
+  return path;
+}
+
 }  // namespace
 
 std::string ConfigFolder(const char* xdgConfigHome, const char* home) {
   if (IsAbsolute(xdgConfigHome)) {
-    return std::string(xdgConfigHome) + "/porvan";
+    return InFolder(xdgConfigHome, "/porvan");
   }
   if (IsAbsolute(home)) {
-    return std::string(home) + "/.config/porvan";
+    return InFolder(home, "/.config/porvan");
   }
   return {};
 }
 
 TDesktopConventions LinuxDesktopConventions(const std::string& configFolder,
                                             const std::string& historyFolder) {
-  TDesktopConventions conventions;
-  if (!configFolder.empty()) {
-    conventions.StateFileStem = configFolder + "/Porvan";
+  std::string history = historyFolder;
+  if (!history.empty() && history.back() != '/') {
+    history += '/';
   }
-  if (!historyFolder.empty()) {
-    conventions.HistoryFolder = historyFolder.back() == '/' ? historyFolder : historyFolder + "/";
-  }
-  conventions.DefaultFTPPath = "/usr/bin/filezilla";
-  conventions.DefaultSSHPath = "/usr/bin/x-terminal-emulator";
-  conventions.ProgramPattern = "*";
-  conventions.ShortcutExtension = ".desktop";
-  return conventions;
+  // Made whole, not assigned over the Windows defaults: GCC 12 misreads that at -O3.
+  return TDesktopConventions{
+      .StateFileStem = configFolder.empty() ? std::string() : InFolder(configFolder.c_str(), "/Porvan"),
+      .HistoryFolder = history,
+      .DefaultFTPPath = "/usr/bin/filezilla",
+      .DefaultSSHPath = "/usr/bin/x-terminal-emulator",
+      .ProgramPattern = "*",
+      .ShortcutExtension = ".desktop"};
 }
 
 bool MakeFolders(const std::string& folder) {
