@@ -26,6 +26,8 @@ TAboutWindow::TAboutWindow(TPlatform& platform, QWidget* owner)
       form_(platform, TfmAboutControls{lblVersionInfo, lblWebAddress, Memo1, host_}) {
   setFont(UiFont());
   btnClose.setGeometry(148, 257, 93, 25);
+  Memo1Edit.setObjectName(QStringLiteral("Memo1"));
+  lblVersionInfoLabel.setObjectName(QStringLiteral("lblVersionInfo"));
   Memo1Edit.setGeometry(12, 140, 383, 89);
   Memo1Edit.setReadOnly(true);
   Memo1Edit.setBackgroundRole(QPalette::Window);

@@ -53,6 +53,11 @@ TConfigWindow::TConfigWindow(TPlatform& platform, QWidget* owner)
   setFont(UiFont());
   Place(Label1, "FTP 접속 프로그램 설정", {10, 18, 200, 12});
   Place(Label2, "SSH 접속 프로그램 설정", {10, 70, 200, 12});
+  fFTPPathEdit.setObjectName(QStringLiteral("fFTPPath"));
+  fSSHPathEdit.setObjectName(QStringLiteral("fSSHPath"));
+  fUrlEdit.setObjectName(QStringLiteral("fUrl"));
+  fClientTypeBox.setObjectName(QStringLiteral("fClientType"));
+  isMinimizeBox.setObjectName(QStringLiteral("isMinimize"));
   fFTPPathButton.setGeometry(10 + 449 - kBrowseWidth, 38, kBrowseWidth, 20);
   fSSHPathButton.setGeometry(10 + 449 - kBrowseWidth, 90, kBrowseWidth, 20);
   // The browse buttons belong to their boxes, which are the tab stops.
@@ -68,14 +73,12 @@ TConfigWindow::TConfigWindow(TPlatform& platform, QWidget* owner)
         InGroup({16, 24, 300, 76}));
   Place(Label4, "바로가기 도메인 : ", InGroup({16, 112, 100, 12}));
   fUrlEdit.setFont(UiFont({.Pixels = 13, .Bold = true}));
-  fUrlEdit.setAccessibleName(FromUtf8("바로가기 도메인 : "));
   Place(Label5, "도메인 접속후 실행 프로그램 : ", InGroup({16, 140, 170, 12}));
   fClientTypeBox.setGeometry(InGroup({188, 136, 75, 20}));
   fClientTypeBox.addItems({FromUtf8("실행안함"), QStringLiteral("FTP"), QStringLiteral("SSH")});
   fClientTypeBox.setCurrentIndex(1);
   Place(Label6, "바로가기 실행시 프로그램 최소화 :", InGroup({16, 168, 192, 12}));
   isMinimizeBox.setGeometry(InGroup({211, 165, 16, 17}));
-  isMinimizeBox.setAccessibleName(FromUtf8("바로가기 실행시 프로그램 최소화 :"));
   btnMakeShortcut.setGeometry(InGroup({335, 104, 91, 81}));
   btnMakeShortcut.setAutoDefault(false);
 

@@ -73,8 +73,9 @@ TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
   setAutoFillBackground(true);
   setFont(kGulim);
 
+  fUrlEdit.setObjectName(QStringLiteral("fUrl"));
+  fClientIPLabel.setObjectName(QStringLiteral("fClientIP"));
   fUrlEdit.setFont(UiFont({.Pixels = 13, .Bold = true}));
-  fUrlEdit.setAccessibleName(FromUtf8("접속주소(URL) :"));
   fClientIPLabel.setGeometry(107, 54, 135, 14);
   fClientIPLabel.setFont(UiFont({.Bold = true, .Italic = true}));
   imgFTPOpen.setVisible(false);

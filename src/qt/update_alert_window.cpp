@@ -28,6 +28,7 @@ TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform, const std::string& u
   setFont(UiFont());
   Label1.setGeometry(15, 16, 265, 12);
   Label2.setGeometry(16, 46, 464, 12);
+  DownloadBar.setObjectName(QStringLiteral("DownloadProgress"));
   DownloadBar.setGeometry(15, 75, 463, 18);
   DownloadBar.setFont(UiFont({.Pixels = 11}));
   DownloadBar.setAlignment(Qt::AlignCenter);
