@@ -52,10 +52,9 @@ void TQtProgressBar::SetProgress(int position, int max) {
 }
 
 void TQtProgressBar::SetText(const std::string& text) {
-  // The bar shows this text in place of its own percentage; "%" would start a placeholder.
-  QString format = FromCp949(text);
-  format.replace(QStringLiteral("%"), QStringLiteral("%%"));
-  bar_.setFormat(format);
+  // Shown in place of the bar's own text; only "%p", "%v" and "%m" would be replaced there, and
+  // the logic's percentages ("37%") hold none of them.
+  bar_.setFormat(FromCp949(text));
 }
 
 void TQtTrayIcon::SetHint(const std::string& hint) {

@@ -1,8 +1,7 @@
 // Helpers of the Qt view tests: captions, the tab order, UTF-8 texts.
 #include "view_test_support.h"
 
-#include <QComboBox>
-#include <QLineEdit>
+#include <QGroupBox>
 
 namespace porvan::testing {
 
@@ -18,6 +17,9 @@ QString CaptionOf(const QWidget& widget) {
   }
   if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
     return label->text();
+  }
+  if (const auto* group = qobject_cast<const QGroupBox*>(&widget)) {
+    return group->title();
   }
   return {};
 }
