@@ -1,0 +1,82 @@
+// Shows one of the Linux client's five windows over fake seams on the current display until it is
+// ended: porvan_window_shot <window>, one of main, splash, config, about, update-alert. The
+// screenshots of ./dev shot --linux are taken of it from outside.
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTcpServer>
+#include <string>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "qt/about_window.h"
+#include "qt/config_window.h"
+#include "qt/init_window.h"
+#include "qt/main_window.h"
+#include "qt/update_alert_window.h"
+#include "settings/sys_var.h"
+#include "support/fake_platform.h"
+
+namespace {
+
+using namespace porvan;
+
+std::unique_ptr<QWidget> MakeWindow(const QString& name, TPlatform& platform) {
+  if (name == "main") {
+    auto window = std::make_unique<TMainWindow>(platform, TDialogTable{});
+    window->findChild<QLabel*>("fClientIP")->setText("127.0.0.1");
+    return window;
+  }
+  if (name == "splash") {
+    return std::make_unique<TInitWindow>(platform, nullptr);
+  }
+  if (name == "config") {
+    return std::make_unique<TConfigWindow>(platform, nullptr);
+  }
+  if (name == "about") {
+    return std::make_unique<TAboutWindow>(platform, nullptr);
+  }
+  if (name == "update-alert") {
+    auto window =
+        std::make_unique<TUpdateAlertWindow>(platform, "http://127.0.0.1:1/porvan.deb", nullptr);
+    // As it looks mid-download.
+    auto* bar = window->findChild<QProgressBar*>("DownloadProgress");
+    bar->setVisible(true);
+    bar->setValue(42);
+    bar->setFormat("42%");
+    return window;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() != 2) {
+    return 2;
+  }
+  // A loopback server that never answers: the splash's check waits on it, so it stays up.
+  QTcpServer silent;
+  if (!silent.listen(QHostAddress::LocalHost, 0)) {
+    return 1;
+  }
+  testing::TFakePlatform seams;
+  seams.Files.Files[seams.SettingsPath()] =
+      "[config]\r\nServerURL=http://127.0.0.1:" + std::to_string(silent.serverPort()) + "/\r\n";
+  seams.Files.Files["C:\\Porvan\\history.txt"] =
+      "1.5.0.0  \xC1\xA2\xB1\xD9 \xC1\xA6\xBE\xEE\r\n1.0.0.0  \xC3\xB3\xC0\xBD\r\n";
+  SysVar = std::make_unique<TSysVar>(seams.Platform);
+  const std::unique_ptr<QWidget> window = MakeWindow(arguments[1], seams.Platform);
+  if (!window) {
+    return 2;
+  }
+  window->show();
+  window->move(window->screen()->geometry().center() - window->rect().center());
+  const int status = QApplication::exec();
+  SysVar.reset();
+  return status;
+}
