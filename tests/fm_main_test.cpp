@@ -375,10 +375,14 @@ TEST(fmMainTest, MinimiseGoesIntoTheTrayOnlyWhereTheDesktopHasOne) {
     bool windowVisible;
     bool trayVisible;
   } const cases[] = {
-      {.name = "tray: the window hides behind the icon", .hasTray = true, .windowVisible = false,
+      {.name = "tray: the window hides behind the icon",
+       .hasTray = true,
+       .windowVisible = false,
        .trayVisible = true},
-      {.name = "no tray: the window stays on the taskbar", .hasTray = false,
-       .windowVisible = true, .trayVisible = false},
+      {.name = "no tray: the window stays on the taskbar",
+       .hasTray = false,
+       .windowVisible = true,
+       .trayVisible = false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -44,7 +44,8 @@ class TScopedEnvironment {
 TEST(PosixShellFoldersTest, DesktopComesFromTheEnvironmentTheUserDirsOrHome) {
   char folderTemplate[] = "/tmp/porvan-home-XXXXXX";
   const std::string home = ::mkdtemp(folderTemplate);
-  const std::string korean = home + "/\xEB\xB0\x94\xED\x83\x95\xED\x99\x94\xEB\xA9\xB4";  // 바탕화면
+  const std::string korean =
+      home + "/\xEB\xB0\x94\xED\x83\x95\xED\x99\x94\xEB\xA9\xB4";  // 바탕화면
   const std::string plain = home + "/Desktop";
   const std::string other = home + "/other";
   for (const std::string& folder : {home + "/cfg", korean, plain, other}) {

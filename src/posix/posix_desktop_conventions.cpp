@@ -38,13 +38,14 @@ TDesktopConventions LinuxDesktopConventions(const std::string& configFolder,
     history += '/';
   }
   // Made whole, not assigned over the Windows defaults: GCC 12 misreads that at -O3.
-  return TDesktopConventions{
-      .StateFileStem = configFolder.empty() ? std::string() : InFolder(configFolder.c_str(), "/Porvan"),
-      .HistoryFolder = history,
-      .DefaultFTPPath = "/usr/bin/filezilla",
-      .DefaultSSHPath = "/usr/bin/x-terminal-emulator",
-      .ProgramPattern = "*",
-      .ShortcutExtension = ".desktop"};
+  return TDesktopConventions{.StateFileStem = configFolder.empty()
+                                                  ? std::string()
+                                                  : InFolder(configFolder.c_str(), "/Porvan"),
+                             .HistoryFolder = history,
+                             .DefaultFTPPath = "/usr/bin/filezilla",
+                             .DefaultSSHPath = "/usr/bin/x-terminal-emulator",
+                             .ProgramPattern = "*",
+                             .ShortcutExtension = ".desktop"};
 }
 
 bool MakeFolders(const std::string& folder) {

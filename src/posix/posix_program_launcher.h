@@ -22,7 +22,8 @@ class TPosixProgramLauncher : public IProgramLauncher {
 // file itself is never run.
 class TPosixFileOpener : public IProgramLauncher {
  public:
-  explicit TPosixFileOpener(std::string opener = "/usr/bin/xdg-open") : opener_(std::move(opener)) {}
+  explicit TPosixFileOpener(std::string opener = "/usr/bin/xdg-open")
+      : opener_(std::move(opener)) {}
   bool Open(const std::string& path) override { return StartDetached({opener_, path}); }
 
  private:

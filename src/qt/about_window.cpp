@@ -8,9 +8,10 @@
 namespace porvan {
 
 TAboutWindow::TAboutWindow(TPlatform& platform, QWidget* owner)
-    : TQtDialog(owner, {.Caption = FromUtf8("Porvan 접근통제 시스템에 대하여"),
-                        .ClientSize = {410, 296},
-                        .CloseButton = false},
+    : TQtDialog(owner,
+                {.Caption = FromUtf8("Porvan 접근통제 시스템에 대하여"),
+                 .ClientSize = {410, 296},
+                 .CloseButton = false},
                 platform.Messages),
       btnClose(FromUtf8("닫기"), this),
       Memo1Edit(this),
@@ -37,7 +38,8 @@ TAboutWindow::TAboutWindow(TPlatform& platform, QWidget* owner)
   Label2.setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label3.setGeometry(10, 114, 90, 12);
   lblVersionInfoLabel.setGeometry(103, 114, 120, 12);
-  connect(&btnClose, &QPushButton::clicked, this, [this] { Run([this] { form_.btnCloseClick(); }); });
+  connect(&btnClose, &QPushButton::clicked, this,
+          [this] { Run([this] { form_.btnCloseClick(); }); });
   SetKeyHandler([this](int key) { return form_.FormKeyDown(key); });
   Run([this] { form_.FormActivate(); });
 }

@@ -26,14 +26,14 @@ class TAboutWindow : public TQtDialog {
   TQtDialogHost host_{*this, {}};
 
   // In tab order: btnClose, then Memo1; the rest take no focus.
-  QPushButton btnClose;        // "닫기"
-  QPlainTextEdit Memo1Edit;    // the version history
-  QLabel Label1;               // "Porvan 란 ?"
-  QLabel Label2;               // what the system is
+  QPushButton btnClose;           // "닫기"
+  QPlainTextEdit Memo1Edit;       // the version history
+  QLabel Label1;                  // "Porvan 란 ?"
+  QLabel Label2;                  // what the system is
   TLinkLabel lblWebAddressLabel;  // the web address, opened by a click
-  QLabel Label3;               // "Client Version :"
-  QLabel lblVersionInfoLabel;  // the version
-  TPaintedWidget Bevel1;       // the line above the button
+  QLabel Label3;                  // "Client Version :"
+  QLabel lblVersionInfoLabel;     // the version
+  TPaintedWidget Bevel1;          // the line above the button
 
   TQtLabel lblVersionInfo{lblVersionInfoLabel};
   TQtLinkLabel lblWebAddress{lblWebAddressLabel};

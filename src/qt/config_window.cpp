@@ -48,8 +48,7 @@ TConfigWindow::TConfigWindow(TPlatform& platform, QWidget* owner)
       Label6(this),
       isMinimizeBox(this),
       btnMakeShortcut(FromUtf8("바로가기생성"), this),
-      form_(platform,
-            TfmConfigControls{fFTPPath, fSSHPath, fUrl, fClientType, isMinimize, host_}) {
+      form_(platform, TfmConfigControls{fFTPPath, fSSHPath, fUrl, fClientType, isMinimize, host_}) {
   setFont(UiFont());
   Place(Label1, "FTP 접속 프로그램 설정", {10, 18, 200, 12});
   Place(Label2, "SSH 접속 프로그램 설정", {10, 70, 200, 12});

@@ -5,7 +5,6 @@
 #include <QStandardPaths>
 #include <string>
 
-
 namespace porvan {
 
 std::string TDownloadFolder::Query(std::uint32_t bufferLength) {

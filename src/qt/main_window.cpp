@@ -40,16 +40,18 @@ TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
                  Run([&] { taken = form_->fUrlKeyDown(key); });
                  return taken;
                }),
-      btnAbout(this, QStringLiteral("?"), {404, 4, 17, 22},
-               FlatButtonFace(QStringLiteral("?"), UiFont({.Pixels = 13, .Bold = true}),
-                              kBackground),
-               [this] { Run([this] { form_->btnAboutClick(); }); }),
+      btnAbout(
+          this, QStringLiteral("?"), {404, 4, 17, 22},
+          FlatButtonFace(QStringLiteral("?"), UiFont({.Pixels = 13, .Bold = true}), kBackground),
+          [this] { Run([this] { form_->btnAboutClick(); }); }),
       Image1(this, FromUtf8("접속주소(URL) :"), {13, 18, 78, 19},
              CaptionPicture(FromUtf8("접속주소(URL) :"), kGulimBold)),
-      Image2(this, QStringLiteral("Your IP Addr. :"), {13, 53, 78, 16},
-             CaptionPicture(QStringLiteral("Your IP Addr. :"), UiFont({.Pixels = 11, .Bold = true}))),
+      Image2(
+          this, QStringLiteral("Your IP Addr. :"), {13, 53, 78, 16},
+          CaptionPicture(QStringLiteral("Your IP Addr. :"), UiFont({.Pixels = 11, .Bold = true}))),
       fClientIPLabel(this),
-      Image4(this, FromUtf8("연결상태"), {272, 15, 139, 78}, StateAreaPicture(FromUtf8("연결상태"))),
+      Image4(this, FromUtf8("연결상태"), {272, 15, 139, 78},
+             StateAreaPicture(FromUtf8("연결상태"))),
       imgFTPClose(this, QStringLiteral("FTP Closed"), {286, 36, 111, 24},
                   StateBarPicture(QStringLiteral("FTP Closed"), false)),
       imgFTPOpen(this, QStringLiteral("FTP Opened"), {286, 36, 111, 24},
@@ -88,9 +90,9 @@ TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
             }
           });
 
-  form_ = std::make_unique<TfmMain>(
-      platform_, TfmMainControls{fUrl_, fClientIP_, ftpOpen_, ftpClose_, sshOpen_, sshClose_,
-                                 TrayIcon, host_});
+  form_ =
+      std::make_unique<TfmMain>(platform_, TfmMainControls{fUrl_, fClientIP_, ftpOpen_, ftpClose_,
+                                                           sshOpen_, sshClose_, TrayIcon, host_});
   Run([this] { form_->FormCreate(); });
 }
 

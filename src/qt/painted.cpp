@@ -33,9 +33,9 @@ TPictureButton::TPictureButton(QWidget* parent, const QString& caption, const QR
 void TPictureButton::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const TButtonFace face = isDown()           ? TButtonFace::Down
-                           : underMouse()     ? TButtonFace::Hot
-                                              : TButtonFace::Up;
+  const TButtonFace face = isDown()       ? TButtonFace::Down
+                           : underMouse() ? TButtonFace::Hot
+                                          : TButtonFace::Up;
   face_(painter, QRectF(rect()), face, hasFocus());
 }
 

@@ -100,8 +100,8 @@ void Glyph(QPainter& painter, const QRectF& box, TGlyph glyph) {
     case TGlyph::GreenRunner:
       Ellipse(painter, GridRect(box, 9.5, 0.8, 12.7, 4), kGreen, kGreen);
       Lines(painter, box, {OnGrid(box, 9.5, 5.2), OnGrid(box, 7.2, 10)}, 2.4, kGreen);
-      Lines(painter, box, {OnGrid(box, 4.2, 7.6), OnGrid(box, 8.8, 6.2), OnGrid(box, 12, 8.6)},
-            1.7, kGreen);
+      Lines(painter, box, {OnGrid(box, 4.2, 7.6), OnGrid(box, 8.8, 6.2), OnGrid(box, 12, 8.6)}, 1.7,
+            kGreen);
       Lines(painter, box, {OnGrid(box, 7.2, 10), OnGrid(box, 10.2, 12), OnGrid(box, 9.2, 15.2)},
             1.7, kGreen);
       Lines(painter, box, {OnGrid(box, 7.2, 10), OnGrid(box, 5.2, 12.6), OnGrid(box, 1.8, 12.8)},
@@ -113,8 +113,7 @@ void Glyph(QPainter& painter, const QRectF& box, TGlyph glyph) {
 // The text in `rect` with `flags`, its font shrunk step by step until it fits.
 void FittedText(QPainter& painter, const QRectF& rect, const QString& text, QFont font,
                 const QColor& color, int flags) {
-  while (font.pixelSize() > 6 &&
-         QFontMetricsF(font).horizontalAdvance(text) > rect.width()) {
+  while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > rect.width()) {
     font.setPixelSize(font.pixelSize() - 1);
   }
   painter.setFont(font);

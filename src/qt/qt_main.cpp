@@ -65,15 +65,15 @@ int main(int argc, char** argv) {
   {
     TMainWindow mainWindow(
         platform,
-        TDialogTable{{TDialogKind::Init,
-                      [&platform](QWidget* owner) { return ShowInit(platform, owner); }},
-                     {TDialogKind::Config,
-                      [&platform](QWidget* owner) { return ShowConfig(platform, owner); }},
-                     {TDialogKind::About,
-                      [&platform](QWidget* owner) { return ShowAbout(platform, owner); }},
-                     {TDialogKind::UpdateAlert, [&updatePlatform](QWidget* owner) {
-                        return ShowUpdateAlert(updatePlatform, SysVar->UpdateURL, owner);
-                      }}});
+        TDialogTable{
+            {TDialogKind::Init, [&platform](QWidget* owner) { return ShowInit(platform, owner); }},
+            {TDialogKind::Config,
+             [&platform](QWidget* owner) { return ShowConfig(platform, owner); }},
+            {TDialogKind::About,
+             [&platform](QWidget* owner) { return ShowAbout(platform, owner); }},
+            {TDialogKind::UpdateAlert, [&updatePlatform](QWidget* owner) {
+               return ShowUpdateAlert(updatePlatform, SysVar->UpdateURL, owner);
+             }}});
     const auto endSession = [&mainWindow] {
       if (mainWindow.Ended()) {
         QCoreApplication::exit(0);

@@ -14,16 +14,14 @@ std::vector<const char*> Pointers(const std::vector<std::string>& arguments) {
 
 }  // namespace
 
-TQtPlatform::TQtPlatform(const std::vector<std::string>& arguments,
-                         TDesktopConventions conventions)
+TQtPlatform::TQtPlatform(const std::vector<std::string>& arguments, TDesktopConventions conventions)
     : Process(static_cast<int>(arguments.size()), Pointers(arguments).data()),
       Conventions(std::move(conventions)) {}
 
 TPlatform TQtPlatform::With(IProgramLauncher& launcher) {
-  return {Files,   Process,     Version,      Messages,   Sockets,
-          Network, launcher,    ShellFolders, ShellLinks, OpenDialog,
-          Urls,    UrlTransfer, TempPath,     Signatures, Instances,
-          Conventions};
+  return {Files,    Process,      Version,    Messages,   Sockets, Network,
+          launcher, ShellFolders, ShellLinks, OpenDialog, Urls,    UrlTransfer,
+          TempPath, Signatures,   Instances,  Conventions};
 }
 
 }  // namespace porvan

@@ -2,8 +2,8 @@
 // instance to end, which closes the connection.
 #include "qt/quit_channel.h"
 
-#include <QLocalSocket>
 #include <unistd.h>
+#include <QLocalSocket>
 
 namespace porvan {
 namespace {
@@ -53,8 +53,7 @@ bool SendQuit(const QString& name, int timeoutMs) {
   if (!socket.waitForBytesWritten(timeoutMs)) {
     return false;
   }
-  return socket.state() == QLocalSocket::UnconnectedState ||
-         socket.waitForDisconnected(timeoutMs);
+  return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(timeoutMs);
 }
 
 }  // namespace porvan

@@ -9,8 +9,10 @@ namespace porvan {
 
 TUpdateAlertWindow::TUpdateAlertWindow(TPlatform& platform, const std::string& updateURL,
                                        QWidget* owner)
-    : TQtDialog(owner, {.Caption = FromUtf8(kUpdateAlertCaption), .ClientSize = {497, 145},
-                        .CloseButton = false},
+    : TQtDialog(owner,
+                {.Caption = FromUtf8(kUpdateAlertCaption),
+                 .ClientSize = {497, 145},
+                 .CloseButton = false},
                 platform.Messages),
       Label1(FromUtf8(kUpdateAlertLabel1), this),
       Label2(FromUtf8(kUpdateAlertLabel2), this),

@@ -25,12 +25,12 @@ class TUpdateAlertWindow : public TQtDialog {
   TQtDialogHost host_{*this, {}};
 
   // In creation order; the buttons take the focus in this order too.
-  QLabel Label1;                  // "Porvan 접근제어 시스템이 업데이트 되었습니다."
-  QLabel Label2;                  // "업데이트를 하지 않으실 경우, ..."
-  QProgressBar DownloadBar;       // the download's percentage, hidden until it starts
-  TPictureButton BitBtn1;         // "업데이트 실행"
-  TPictureButton BitBtn2;         // "프로그램 종료"
-  TPictureButton BitBtn3;         // "업데이트 안함"
+  QLabel Label1;             // "Porvan 접근제어 시스템이 업데이트 되었습니다."
+  QLabel Label2;             // "업데이트를 하지 않으실 경우, ..."
+  QProgressBar DownloadBar;  // the download's percentage, hidden until it starts
+  TPictureButton BitBtn1;    // "업데이트 실행"
+  TPictureButton BitBtn2;    // "프로그램 종료"
+  TPictureButton BitBtn3;    // "업데이트 안함"
   TQtProgressBar DownloadProgress{DownloadBar};
 
   TfmUpdateAlert form_;

@@ -37,8 +37,9 @@ TfmAbout::TfmAbout(TPlatform& platform, const TfmAboutControls& controls)
 void TfmAbout::FormActivate() {
   lblVersionInfo.SetText(SysVar->VersionInfo.FileVersion);
   const std::string& folder = platform_.Conventions.HistoryFolder;
-  const std::string path = PathInFolder(
-      folder.empty() ? ExecutableFolder(platform_.Process.ExecutablePath()) : folder, "history.txt");
+  const std::string path =
+      PathInFolder(folder.empty() ? ExecutableFolder(platform_.Process.ExecutablePath()) : folder,
+                   "history.txt");
   const std::optional<std::string> history = platform_.Files.LoadFile(path);
   if (!history) {
     Memo1.SetText({});

@@ -118,7 +118,8 @@ void TfmConfig::btnMakeShortcutClick() {
     return;
   }
   const std::string executable = platform_.Process.ExecutablePath();
-  if (!CreateShortcut(platform_, TShellFolderKind::Desktop, ShortcutFileName(domain, platform_.Conventions.ShortcutExtension), executable,
+  if (!CreateShortcut(platform_, TShellFolderKind::Desktop,
+                      ShortcutFileName(domain, platform_.Conventions.ShortcutExtension), executable,
                       ExecutableFolder(executable),
                       ShortcutArguments(domain, clientType, minimise))) {
     return;

@@ -41,7 +41,8 @@ std::string DefaultFor(const TDesktopConventions& conventions, const std::string
 }  // namespace
 
 TSysVar::TSysVar(TPlatform& platform)
-    : platform_(platform), settings_(platform.Files, platform.Process, platform.Conventions.StateFileStem) {
+    : platform_(platform),
+      settings_(platform.Files, platform.Process, platform.Conventions.StateFileStem) {
   FTPPath = ReadConfig("FTPPath");
   SSHPath = ReadConfig("SSHPath");
   LoadVersionInfo();

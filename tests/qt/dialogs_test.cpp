@@ -82,11 +82,11 @@ class DialogsTest : public QObject {
       QVERIFY(!Find<QProgressBar>(alert, "DownloadProgress")->isVisibleTo(&alert));
       QCOMPARE(TabOrder(alert), (QStringList{U(kUpdateAlertRunText), U(kUpdateAlertQuitText),
                                              U(kUpdateAlertSkipText)}));
-      const int result = c.button != nullptr
-                             ? (QTest::mouseClick(Find<QAbstractButton>(alert, U(c.button)),
-                                                  Qt::LeftButton),
-                                alert.result())
-                             : ResultAfterKey(alert, Qt::Key_Escape);
+      const int result =
+          c.button != nullptr
+              ? (QTest::mouseClick(Find<QAbstractButton>(alert, U(c.button)), Qt::LeftButton),
+                 alert.result())
+              : ResultAfterKey(alert, Qt::Key_Escape);
       QVERIFY2(result == c.result, c.name);
     }
   }
@@ -108,9 +108,8 @@ class DialogsTest : public QObject {
                                 {"fClientType", {200, 262, 75, 20}},
                                 {"isMinimize", {223, 291, 16, 17}},
                                 {"바로가기생성", {347, 230, 91, 81}}}));
-    QCOMPARE(TabOrder(config),
-             (QStringList{"fFTPPath", "fSSHPath", U("확 인"), U("취 소"), "fUrl", "fClientType",
-                          "isMinimize", U("바로가기생성")}));
+    QCOMPARE(TabOrder(config), (QStringList{"fFTPPath", "fSSHPath", U("확 인"), U("취 소"), "fUrl",
+                                            "fClientType", "isMinimize", U("바로가기생성")}));
     const auto* types = Find<QComboBox>(config, "fClientType");
     QCOMPARE(types->count(), 3);
     QCOMPARE(types->itemText(0), U("실행안함"));
@@ -129,11 +128,17 @@ class DialogsTest : public QObject {
       int result;
       const char* storedPath;  // the FTP path in the settings file afterwards
     } const cases[] = {
-        {.name = "OK stores", .button = "확 인", .result = kModalResultOk,
+        {.name = "OK stores",
+         .button = "확 인",
+         .result = kModalResultOk,
          .storedPath = "/opt/ftp"},
-        {.name = "Cancel keeps", .button = "취 소", .result = kModalResultCancel,
+        {.name = "Cancel keeps",
+         .button = "취 소",
+         .result = kModalResultCancel,
          .storedPath = ".\\FileZilla\\filezilla.exe"},
-        {.name = "Escape is Cancel", .button = nullptr, .result = kModalResultCancel,
+        {.name = "Escape is Cancel",
+         .button = nullptr,
+         .result = kModalResultCancel,
          .storedPath = ".\\FileZilla\\filezilla.exe"},
     };
     for (const auto& c : cases) {

@@ -26,8 +26,8 @@ class MainWindowTest : public QObject {
 
     TDialogTable Recording() {
       TDialogTable table;
-      for (TDialogKind kind : {TDialogKind::Init, TDialogKind::Config, TDialogKind::About,
-                               TDialogKind::UpdateAlert}) {
+      for (TDialogKind kind :
+           {TDialogKind::Init, TDialogKind::Config, TDialogKind::About, TDialogKind::UpdateAlert}) {
         table[kind] = [this, kind](QWidget* /*owner*/) {
           opened.push_back(kind);
           return 0;

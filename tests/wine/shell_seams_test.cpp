@@ -7,6 +7,7 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
+#include "platform/desktop_conventions.h"
 #include "settings/executable_folder.h"
 #include "settings/shell_folder.h"
 #include "settings/shortcut.h"
@@ -67,7 +68,8 @@ TEST(ShellSeamsTest, ADesktopShortcutReadsBackWithItsArguments) {
   const std::string desktop = GetShellFolder(folders, TShellFolderKind::Desktop);
   ASSERT_EQ(desktop, "C:\\users\\root\\Desktop\\");
   const std::string executable = TWin32ProcessInfo().ExecutablePath();
-  const std::string linkPath = desktop + ShortcutFileName("demo.example");
+  const std::string linkPath =
+      desktop + ShortcutFileName("demo.example", TDesktopConventions{}.ShortcutExtension);
 
   const TLinkWriteResult result = links.Write(
       linkPath,

@@ -6,10 +6,10 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QTcpServer>
-#include <string>
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "qt/about_window.h"
 #include "qt/config_window.h"

@@ -7,8 +7,8 @@
 #include "posix/posix_shell_folders.h"
 #include "posix/posix_shell_links.h"
 #include "settings/executable_folder.h"
-#include "settings/shortcut.h"
 #include "settings/shell_folder.h"
+#include "settings/shortcut.h"
 #include "support/fake_platform.h"
 
 int main(int argc, char** argv) {
@@ -20,15 +20,16 @@ int main(int argc, char** argv) {
   testing::TFakePlatform seams;
   TPosixShellFolders folders;
   TPosixShellLinks links(true);
-  TPlatform platform{seams.Files,    seams.Process,  seams.Version,   seams.Messages,
-                     *seams.Sockets, seams.Network,  seams.Launcher,  folders,
-                     links,          seams.OpenDialog, seams.Urls,    seams.UrlTransfer,
-                     seams.TempPath, seams.Signatures, seams.Instances,
-                     LinuxDesktopConventions({}, {})};
+  TPlatform platform{
+      seams.Files,    seams.Process,    seams.Version,   seams.Messages,
+      *seams.Sockets, seams.Network,    seams.Launcher,  folders,
+      links,          seams.OpenDialog, seams.Urls,      seams.UrlTransfer,
+      seams.TempPath, seams.Signatures, seams.Instances, LinuxDesktopConventions({}, {})};
   const std::string target = argv[1];
-  const bool written = CreateShortcut(
-      platform, TShellFolderKind::Desktop,
-      ShortcutFileName(argv[2], platform.Conventions.ShortcutExtension), target,
-      ExecutableFolder(target), ShortcutArguments(argv[2], argv[3], std::strcmp(argv[4], "true") == 0));
+  const bool written =
+      CreateShortcut(platform, TShellFolderKind::Desktop,
+                     ShortcutFileName(argv[2], platform.Conventions.ShortcutExtension), target,
+                     ExecutableFolder(target),
+                     ShortcutArguments(argv[2], argv[3], std::strcmp(argv[4], "true") == 0));
   return written && seams.Messages.Shown.empty() ? 0 : 1;
 }
