@@ -2,15 +2,17 @@
 // ended: porvan_window_shot <window>, one of main, splash, config, about, update-alert. The
 // screenshots of ./dev shot --linux are taken of it from outside.
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
-#include <QTcpServer>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "platform/network_state.h"
 #include "qt/about_window.h"
 #include "qt/config_window.h"
 #include "qt/init_window.h"
@@ -51,6 +53,17 @@ std::unique_ptr<QWidget> MakeWindow(const QString& name, TPlatform& platform) {
   return nullptr;
 }
 
+// Keeps the splash's connection check waiting, events turning, until the shot has been taken.
+class TWaitingNetwork : public INetworkState {
+ public:
+  bool IsOffline() override {
+    QEventLoop loop;
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return true;
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,18 +72,16 @@ int main(int argc, char** argv) {
   if (arguments.size() != 2) {
     return 2;
   }
-  // A loopback server that never answers: the splash's check waits on it, so it stays up.
-  QTcpServer silent;
-  if (!silent.listen(QHostAddress::LocalHost, 0)) {
-    return 1;
-  }
   testing::TFakePlatform seams;
-  seams.Files.Files[seams.SettingsPath()] =
-      "[config]\r\nServerURL=http://127.0.0.1:" + std::to_string(silent.serverPort()) + "/\r\n";
+  TWaitingNetwork network;
+  TPlatform platform{seams.Files,      seams.Process,    seams.Version,  seams.Messages,
+                     *seams.Sockets,   network,          seams.Launcher, seams.ShellFolders,
+                     seams.ShellLinks, seams.OpenDialog, seams.Urls,     seams.UrlTransfer,
+                     seams.TempPath,   seams.Signatures, seams.Instances};
   seams.Files.Files["C:\\Porvan\\history.txt"] =
       "1.5.0.0  \xC1\xA2\xB1\xD9 \xC1\xA6\xBE\xEE\r\n1.0.0.0  \xC3\xB3\xC0\xBD\r\n";
-  SysVar = std::make_unique<TSysVar>(seams.Platform);
-  const std::unique_ptr<QWidget> window = MakeWindow(arguments[1], seams.Platform);
+  SysVar = std::make_unique<TSysVar>(platform);
+  const std::unique_ptr<QWidget> window = MakeWindow(arguments[1], platform);
   if (!window) {
     return 2;
   }
