@@ -32,6 +32,7 @@ bool StartDetached(const std::vector<std::string>& arguments) {
   }
   // Made before the fork: the child may not allocate.
   std::vector<char*> argv;
+  argv.reserve(arguments.size() + 1);
   for (const std::string& argument : arguments) {
     argv.push_back(const_cast<char*>(argument.c_str()));
   }

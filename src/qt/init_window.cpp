@@ -1,8 +1,6 @@
 // The splash's view: one framed label; the check runs once the splash is on the screen.
 #include "qt/init_window.h"
 
-#include <QMetaObject>
-
 #include "common/notice.h"
 #include "qt/qt_text.h"
 
@@ -32,8 +30,7 @@ void TInitWindow::showEvent(QShowEvent* event) {
   }
   activated_ = true;
   // After the show has been handled, as the first activation comes on Windows.
-  QMetaObject::invokeMethod(
-      this, [this] { Run([this] { form_.FormActivate(); }); }, Qt::QueuedConnection);
+  Post(*this, [this] { Run([this] { form_.FormActivate(); }); });
 }
 
 int ShowInit(TPlatform& platform, QWidget* owner) {

@@ -15,25 +15,25 @@ namespace porvan {
 namespace {
 
 const QColor kBackground(249, 249, 249);
-const QFont kGulim = UiFont();
-const QFont kGulimBold = UiFont({.Bold = true});
 
 }  // namespace
 
 TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
     : platform_(platform),
       btnConfig(this, FromUtf8("설정"), {277, 107, 51, 24},
-                CommandButtonFace(FromUtf8("설정"), TGlyph::GreenPadlock, kGulim),
+                CommandButtonFace(FromUtf8("설정"), TGlyph::GreenPadlock, UiFont()),
                 [this] { Run([this] { form_->btnConfigClick(); }); }),
       btnClose(this, FromUtf8("종료"), {351, 107, 52, 24},
-               CommandButtonFace(FromUtf8("종료"), TGlyph::RedCross, kGulim),
+               CommandButtonFace(FromUtf8("종료"), TGlyph::RedCross, UiFont()),
                [this] { Run([this] { form_->btnCloseClick(); }); }),
-      btnExecuteFTP(this, FromUtf8("FTP 실행"), {18, 96, 114, 35},
-                    CommandButtonFace(FromUtf8("FTP 실행"), TGlyph::RunChevron, kGulimBold),
-                    [this] { Run([this] { form_->btnExecuteFTPClick(); }); }),
-      btnExecuteSSH(this, FromUtf8("SSH 실행"), {145, 96, 114, 35},
-                    CommandButtonFace(FromUtf8("SSH 실행"), TGlyph::RunChevron, kGulimBold),
-                    [this] { Run([this] { form_->btnExecuteSSHClick(); }); }),
+      btnExecuteFTP(
+          this, FromUtf8("FTP 실행"), {18, 96, 114, 35},
+          CommandButtonFace(FromUtf8("FTP 실행"), TGlyph::RunChevron, UiFont({.Bold = true})),
+          [this] { Run([this] { form_->btnExecuteFTPClick(); }); }),
+      btnExecuteSSH(
+          this, FromUtf8("SSH 실행"), {145, 96, 114, 35},
+          CommandButtonFace(FromUtf8("SSH 실행"), TGlyph::RunChevron, UiFont({.Bold = true})),
+          [this] { Run([this] { form_->btnExecuteSSHClick(); }); }),
       fUrlEdit(this, {99, 15, 158, 24}, true,
                [this](int key) {
                  bool taken = false;
@@ -45,7 +45,7 @@ TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
           FlatButtonFace(QStringLiteral("?"), UiFont({.Pixels = 13, .Bold = true}), kBackground),
           [this] { Run([this] { form_->btnAboutClick(); }); }),
       Image1(this, FromUtf8("접속주소(URL) :"), {13, 18, 78, 19},
-             CaptionPicture(FromUtf8("접속주소(URL) :"), kGulimBold)),
+             CaptionPicture(FromUtf8("접속주소(URL) :"), UiFont({.Bold = true}))),
       Image2(
           this, QStringLiteral("Your IP Addr. :"), {13, 53, 78, 16},
           CaptionPicture(QStringLiteral("Your IP Addr. :"), UiFont({.Pixels = 11, .Bold = true}))),
@@ -73,7 +73,7 @@ TMainWindow::TMainWindow(TPlatform& platform, TDialogTable dialogs)
   palette.setColor(QPalette::Window, kBackground);
   setPalette(palette);
   setAutoFillBackground(true);
-  setFont(kGulim);
+  setFont(UiFont());
 
   fUrlEdit.setObjectName(QStringLiteral("fUrl"));
   fClientIPLabel.setObjectName(QStringLiteral("fClientIP"));
@@ -128,14 +128,11 @@ void TMainWindow::changeEvent(QEvent* event) {
   }
   if (event->type() == QEvent::WindowStateChange && isMinimized()) {
     // Hidden after the state change has finished, not inside it.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          if (isMinimized()) {
-            Run([this] { form_->ApplicationMinimize(); });
-          }
-        },
-        Qt::QueuedConnection);
+    Post(*this, [this] {
+      if (isMinimized()) {
+        Run([this] { form_->ApplicationMinimize(); });
+      }
+    });
   } else if (event->type() == QEvent::ActivationChange) {
     // Only coming back from another program activates the form; the program's own dialogs
     // taking the activation and giving it back do not.

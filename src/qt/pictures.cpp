@@ -111,8 +111,9 @@ void Glyph(QPainter& painter, const QRectF& box, TGlyph glyph) {
 }
 
 // The text in `rect` with `flags`, its font shrunk step by step until it fits.
-void FittedText(QPainter& painter, const QRectF& rect, const QString& text, QFont font,
+void FittedText(QPainter& painter, const QRectF& rect, const QString& text, const QFont& given,
                 const QColor& color, int flags) {
+  QFont font = given;
   while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > rect.width()) {
     font.setPixelSize(font.pixelSize() - 1);
   }
@@ -165,7 +166,7 @@ class TTrayTileEngine : public QIconEngine {
 
 }  // namespace
 
-TPaint CaptionPicture(QString text, QFont font) {
+TPaint CaptionPicture(QString text, const QFont& font) {
   return [text = std::move(text), font](QPainter& painter, const QRectF& rect) {
     FittedText(painter, rect, text, font, kInk, Qt::AlignLeft);
   };
@@ -205,7 +206,7 @@ TPaint BevelLinePicture() {
   };
 }
 
-TFacePaint CommandButtonFace(QString text, TGlyph glyph, QFont font) {
+TFacePaint CommandButtonFace(QString text, TGlyph glyph, const QFont& font) {
   return [text = std::move(text), glyph, font](QPainter& painter, const QRectF& rect,
                                                TButtonFace face, bool focused) {
     const QColor fill = face == TButtonFace::Up    ? QColor(236, 236, 236)
@@ -229,7 +230,7 @@ TFacePaint CommandButtonFace(QString text, TGlyph glyph, QFont font) {
   };
 }
 
-TFacePaint FlatButtonFace(QString text, QFont font, QColor background) {
+TFacePaint FlatButtonFace(QString text, const QFont& font, const QColor& background) {
   return [text = std::move(text), font, background](QPainter& painter, const QRectF& rect,
                                                     TButtonFace face, bool /*focused*/) {
     painter.fillRect(rect, face == TButtonFace::Up ? background : background.darker(109));

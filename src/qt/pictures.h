@@ -12,7 +12,7 @@
 namespace porvan {
 
 // A text painted left-aligned and vertically centred, shrunk if it would not fit.
-TPaint CaptionPicture(QString text, QFont font);
+TPaint CaptionPicture(QString text, const QFont& font);
 // A small heading over an empty framed box, where the state bars lie.
 TPaint StateAreaPicture(QString heading);
 // A rounded bar with its text: blue when open, red when closed.
@@ -22,9 +22,9 @@ TPaint BevelLinePicture();
 
 enum class TGlyph { RunChevron, GreenPadlock, RedCross, GreenCheck, GreenRunner };
 // A light face with a glyph and the text beside it; light blue under the pointer and pressed.
-TFacePaint CommandButtonFace(QString text, TGlyph glyph, QFont font);
+TFacePaint CommandButtonFace(QString text, TGlyph glyph, const QFont& font);
 // A flat face with the text alone that lights up under the pointer.
-TFacePaint FlatButtonFace(QString text, QFont font, QColor background);
+TFacePaint FlatButtonFace(QString text, const QFont& font, const QColor& background);
 // A push button's face with an 18 x 18 glyph and the text centred together.
 TFacePaint AlertButtonFace(QString text, TGlyph glyph);
 // A gradient face with its text centred, sunk while pressed.

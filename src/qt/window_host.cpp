@@ -2,17 +2,14 @@
 #include "qt/window_host.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
+#include <QTimer>
 
 namespace porvan {
-namespace {
 
-// Runs `call` once the events queued before it have been handled, as a posted message would.
 void Post(QObject& receiver, const std::function<void()>& call) {
-  QMetaObject::invokeMethod(&receiver, call, Qt::QueuedConnection);
+  // A zero timer fires after the events already queued, in the receiver's thread.
+  QTimer::singleShot(0, &receiver, call);
 }
-
-}  // namespace
 
 int TQtWindowHost::ShowDialog(TDialogKind kind) {
   const auto found = dialogs_.find(kind);

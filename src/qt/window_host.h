@@ -12,6 +12,9 @@
 
 namespace porvan {
 
+// Runs `call` once the events queued before it have been handled, as a posted message would.
+void Post(QObject& receiver, const std::function<void()>& call);
+
 // The modal windows a main window opens: each shows one over `owner` and gives its result.
 using TDialogTable = std::map<TDialogKind, std::function<int(QWidget* owner)>>;
 
