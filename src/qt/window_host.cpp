@@ -2,13 +2,44 @@
 #include "qt/window_host.h"
 
 #include <QCoreApplication>
-#include <QTimer>
+#include <QEvent>
 
 namespace porvan {
 
+namespace {
+
+// The call a posted event carries.
+class TCallEvent : public QEvent {
+ public:
+  static const QEvent::Type kType;
+  explicit TCallEvent(std::function<void()> call) : QEvent(kType), Call(std::move(call)) {}
+  std::function<void()> Call;
+};
+
+const QEvent::Type TCallEvent::kType = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// Runs the calls posted to it; a child of their receiver, so the calls go with the receiver.
+class TCallRunner : public QObject {
+ public:
+  using QObject::QObject;
+  bool event(QEvent* event) override {
+    if (event->type() != TCallEvent::kType) {
+      return QObject::event(event);
+    }
+    static_cast<TCallEvent*>(event)->Call();
+    return true;
+  }
+};
+
+}  // namespace
+
 void Post(QObject& receiver, const std::function<void()>& call) {
-  // A zero timer fires after the events already queued, in the receiver's thread.
-  QTimer::singleShot(0, &receiver, call);
+  auto* runner = receiver.findChild<TCallRunner*>(QString(), Qt::FindDirectChildrenOnly);
+  if (runner == nullptr) {
+    runner = new TCallRunner(&receiver);  // owned by the receiver
+  }
+  // The queue owns the event and deletes it once handled.
+  QCoreApplication::postEvent(runner, new TCallEvent(call));
 }
 
 int TQtWindowHost::ShowDialog(TDialogKind kind) {
