@@ -17,14 +17,14 @@ namespace porvan {
 //   signer, which it may also do when `Result` is not 0 (an untrusted chain; Wine not for a bad
 //   digest); empty when it read none.
 // - `path` is a CP949 path.
-// The platform's result for a file that carries no signature (TRUST_E_NOSIGNATURE); a platform
-// without signed programs gives it for every file.
-inline constexpr std::uint32_t kSignatureNone = 0x800B0100;
-
 struct TSignatureFacts {
   std::uint32_t Result = 0;
   std::string Subject;
 };
+
+// The platform's result for a file that carries no signature (TRUST_E_NOSIGNATURE); a platform
+// without signed programs gives it for every file.
+inline constexpr std::uint32_t kSignatureNone = 0x800B0100;
 
 class IFileSignatures {
  public:
