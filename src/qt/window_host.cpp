@@ -8,38 +8,34 @@ namespace porvan {
 
 namespace {
 
-// The call a posted event carries.
-class TCallEvent : public QEvent {
- public:
-  static const QEvent::Type kType;
-  explicit TCallEvent(std::function<void()> call) : QEvent(kType), Call(std::move(call)) {}
-  std::function<void()> Call;
-};
+const QEvent::Type kCallEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
-const QEvent::Type TCallEvent::kType = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-// Runs the calls posted to it; a child of their receiver, so the calls go with the receiver.
-class TCallRunner : public QObject {
+// Runs its one call when the event posted to it arrives, then goes; a child of the call's
+// receiver, so a receiver that goes first takes the call with it.
+class TPostedCall : public QObject {
  public:
-  using QObject::QObject;
+  TPostedCall(QObject& receiver, std::function<void()> call)
+      : QObject(&receiver), call_(std::move(call)) {}
+
   bool event(QEvent* event) override {
-    if (event->type() != TCallEvent::kType) {
+    if (event->type() != kCallEvent) {
       return QObject::event(event);
     }
-    static_cast<TCallEvent*>(event)->Call();
+    deleteLater();
+    call_();
     return true;
   }
+
+ private:
+  std::function<void()> call_;
 };
 
 }  // namespace
 
 void Post(QObject& receiver, const std::function<void()>& call) {
-  auto* runner = receiver.findChild<TCallRunner*>(QString(), Qt::FindDirectChildrenOnly);
-  if (runner == nullptr) {
-    runner = new TCallRunner(&receiver);  // owned by the receiver
-  }
+  auto* posted = new TPostedCall(receiver, call);  // owned by the receiver until it has run
   // The queue owns the event and deletes it once handled.
-  QCoreApplication::postEvent(runner, new TCallEvent(call));
+  QCoreApplication::postEvent(posted, new QEvent(kCallEvent));
 }
 
 int TQtWindowHost::ShowDialog(TDialogKind kind) {

@@ -1,15 +1,19 @@
 // The Qt parts under the views: the control adapters' conversions, the file filter, the key
 // codes, and the quit channel with a hostile client.
+#include <QLabel>
 #include <QLocalSocket>
 #include <QProgressBar>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "qt/controls.h"
 #include "qt/key_line_edit.h"
 #include "qt/pictures.h"
 #include "qt/qt_open_file_dialog.h"
 #include "qt/quit_channel.h"
+#include "qt/window_host.h"
 #include "qt_test_list.h"
 #include "view_test_support.h"
 
@@ -105,6 +109,29 @@ class PartsTest : public QObject {
     socket.write("quit\n");
     QVERIFY(socket.waitForBytesWritten(2000));
     QTRY_COMPARE(quits, 1);
+  }
+
+  // WM_APP_STARTUP's stand-in: the call runs once the events before it are handled, never at
+  // once, and never after its receiver has gone.
+  void PostedCallsRunLaterAndOnlyWhileTheirReceiverLives() {
+    QWidget window;
+    QLabel control(&window);  // a window has its controls as children
+    std::vector<std::string> calls;
+    TQtWindowHost host(window, {}, [&calls] { calls.push_back("startup"); });
+    host.PostStartup();
+    Post(window, [&calls] { calls.push_back("second"); });
+    QVERIFY(calls.empty());
+    QTRY_COMPARE(calls, (std::vector<std::string>{"startup", "second"}));
+    // Each posted call went after it ran; the control stays.
+    QTRY_COMPARE(window.findChildren<QObject*>(), (QList<QObject*>{&control}));
+
+    int late = 0;
+    {
+      QObject receiver;
+      Post(receiver, [&late] { ++late; });
+    }
+    QTest::qWait(50);
+    QCOMPARE(late, 0);
   }
 
   void QuitWithoutAnInstanceFails() {
