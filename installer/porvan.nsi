@@ -14,6 +14,7 @@ AllowSkipFiles off
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "FileFunc.nsh"
 
 !define PRODUCT "Porvan"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Porvan"
@@ -126,12 +127,83 @@ FunctionEnd
 !insertmacro CLOSE_RUNNING_CLIENT ""
 !insertmacro CLOSE_RUNNING_CLIENT "un."
 
+;  In: $0 the command line's parameters. Out: $1 the value of /SERVERURL=, empty when none.
+; The value runs to the next " /" (NSIS's own /D= comes last) or the end, quotes removed; the
+; library's option parser would cut it at the "/" of "https://".
+Function ServerUrlOption
+  Push $2
+  Push $3
+  Push $4
+  StrCpy $1 ""
+  StrCpy $0 " $0 "
+  StrLen $2 $0
+  StrCpy $3 0
+  find:
+    IntCmp $3 $2 found 0 found
+    ; StrCmp compares without case, so /serverurl= counts as well.
+    StrCpy $4 $0 12 $3
+    StrCmp $4 " /SERVERURL=" 0 +4
+      IntOp $3 $3 + 12
+      StrCpy $1 $0 "" $3
+      Goto cut
+    IntOp $3 $3 + 1
+    Goto find
+  cut:
+    StrCpy $3 0
+    next:
+      StrCpy $4 $1 2 $3
+      StrCmp $4 " /" +4
+      StrCmp $4 "" +3
+      IntOp $3 $3 + 1
+      Goto next
+    StrCpy $1 $1 $3
+    ; Blanks at the end and quotes around the value go.
+    trim:
+      StrCpy $4 $1 1 -1
+      StrCmp $4 " " 0 +3
+        StrCpy $1 $1 -1
+        Goto trim
+    StrCpy $4 $1 1
+    StrCmp $4 '"' 0 found
+      StrCpy $1 $1 "" 1
+      StrCpy $4 $1 1 -1
+      StrCmp $4 '"' 0 found
+        StrCpy $1 $1 -1
+  found:
+  Pop $4
+  Pop $3
+  Pop $2
+FunctionEnd
+
+; An administrator's roll-out names the server: /SERVERURL=<url> writes ServerURL into the
+; section "config" of Porvan.ini, creating the file when there is none and replacing only that
+; key when there is; the profile functions keep every other line as it stands.
+Function WriteServerUrlSwitch
+  Push $0
+  Push $1
+  ${GetParameters} $0
+  Call ServerUrlOption
+  ${If} $1 != ""
+    ClearErrors
+    WriteINIStr "$INSTDIR\Porvan.ini" "config" "ServerURL" $1
+    ${If} ${Errors}
+      SetErrorLevel 3
+      Abort
+    ${EndIf}
+    ; Written now, not when the profile cache is dropped; Wine reports this flush as failed.
+    FlushINI "$INSTDIR\Porvan.ini"
+  ${EndIf}
+  Pop $1
+  Pop $0
+FunctionEnd
+
 Section "Porvan" SecMain
   Call CloseRunningClient
   SetOutPath "$INSTDIR"
-  ; Porvan.ini is never shipped nor touched: an update keeps the user's settings as they are.
+  ; Porvan.ini is never shipped: without /SERVERURL= an update keeps the user's settings as they are.
   File "/oname=Porvan.exe" "${PORVAN_EXE}"
   File "/oname=history.txt" "${PORVAN_HISTORY}"
+  Call WriteServerUrlSwitch
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateDirectory "$SMPROGRAMS\Porvan"

@@ -80,8 +80,8 @@ class ConfigFormTest : public ::testing::Test {
   std::vector<std::string> Links() const {
     std::vector<std::string> links;
     for (const auto& link : fake.ShellLinks.Written) {
-      links.push_back(link.Path + "|" + link.Fields.Target + "|" + link.Fields.WorkingDirectory +
-                      "|" + link.Fields.Arguments);
+      links.push_back(link.Path + "|" + PathToUtf8(link.Fields.Target) + "|" +
+                      PathToUtf8(link.Fields.WorkingDirectory) + "|" + link.Fields.Arguments);
     }
     return links;
   }
@@ -330,8 +330,8 @@ TEST_F(ConfigFormTest, APathWithALineBreakIsRefusedAndTheDialogStaysOpen) {
 
 TEST_F(ConfigFormTest, PathButtonOpensTheDialogAtTheBoxsPath) {
   ftpPath.Value = "D:\\ftp\\f.exe";
-  sshPath.Value = "D:\\ssh\\s.exe";
-  fake.OpenDialog.Answers = {std::string("E:\\\xB0\xA1\\new.exe"), std::nullopt};
+  sshPath.Value = "D:\\\xB0\xA1\\s.exe";  // CP949 "가"
+  fake.OpenDialog.Answers = {std::string("E:\\가\\new.exe"), std::nullopt};
 
   form.fPathButtonClick(sshPath);
   EXPECT_EQ(sshPath.Value, "E:\\\xB0\xA1\\new.exe");
@@ -344,10 +344,41 @@ TEST_F(ConfigFormTest, PathButtonOpensTheDialogAtTheBoxsPath) {
   const TOpenFileRequest& first = fake.OpenDialog.Requests[0];
   EXPECT_EQ(first.Title, Utf8ToCp949("실행파일을 선택하세요"));
   EXPECT_EQ(first.Filter, "\xBD\xC7\xC7\xE0\xC6\xC4\xC0\xCF(*.exe)|*.exe");
-  EXPECT_EQ(first.FileName, "D:\\ssh\\s.exe");
-  EXPECT_EQ(fake.OpenDialog.Requests[1].FileName, "D:\\ftp\\f.exe");
+  EXPECT_EQ(PathToUtf8(first.FileName), "D:\\가\\s.exe");
+  EXPECT_EQ(PathToUtf8(fake.OpenDialog.Requests[1].FileName), "D:\\ftp\\f.exe");
+  EXPECT_TRUE(fake.Messages.Shown.empty());
   EXPECT_TRUE(window.Results.empty());
   EXPECT_EQ(fake.Files.Writes, 2);  // only the defaults SysVar wrote: nothing until OK
+}
+
+// The settings file holds CP949: a pick it cannot hold is refused by name, never kept as "?".
+TEST_F(ConfigFormTest, APickTheSettingsFileCannotHoldIsRefusedWithANotice) {
+  struct {
+    const char* name;
+    std::string picked;  // UTF-8
+    std::string shownPath;
+  } const cases[] = {
+      {"Latin accent", "C:\\Users\\José\\putty.exe", "C:\\Users\\Jos?\\putty.exe"},
+      {"Thai beside Korean", "C:\\ทดสอบ 테스트\\putty.exe",
+       "C:\\????? " + Utf8ToCp949("테스트") + "\\putty.exe"},
+      {"emoji", "C:\\🔑\\putty.exe", "C:\\?\\putty.exe"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake.Messages.Shown.clear();
+    sshPath.Value = "D:\\ssh\\s.exe";
+    fake.OpenDialog.Answers = {c.picked};
+
+    form.fPathButtonClick(sshPath);
+
+    EXPECT_EQ(sshPath.Value, "D:\\ssh\\s.exe");
+    const TBox refusal{
+        Utf8ToCp949(kUnstorablePathText) + c.shownPath + Utf8ToCp949(kUnstorablePathAdvice),
+        Utf8ToCp949(kApplicationTitle), mb::kOk};
+    EXPECT_EQ(Boxes(), std::vector<TBox>{refusal});
+  }
+  form.btnOkClick();
+  EXPECT_EQ(SysVar->SSHPath, "D:\\ssh\\s.exe");
 }
 
 }  // namespace

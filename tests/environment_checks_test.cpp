@@ -126,8 +126,12 @@ TEST(ExecuteClientTest, StartsTheProgramOrShowsWhyNot) {
     bool ssh = false;
     std::string path{};
     std::string notice{};  // UTF-8; empty: the program is started
+    std::string korean{};  // UTF-8 of a CP949 `path` to a file there; the path the shell gets
   } const cases[] = {
       {.name = "FTP started", .path = kFtpProgram},
+      {.name = "Korean CP949 path started by its own name",
+       .path = Utf8ToCp949("C:\\테스트\\ftp.exe"),
+       .korean = "C:\\테스트\\ftp.exe"},
       {.name = "SSH started", .ssh = true, .path = testing::kSshProgram},
       {.name = "FTP path empty",
        .path = "",
@@ -149,11 +153,15 @@ TEST(ExecuteClientTest, StartsTheProgramOrShowsWhyNot) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TServerSession session({});
+    if (!c.korean.empty()) {
+      session.Fake.Files.Files[c.korean] = "MZ";
+    }
     (c.ssh ? SysVar->SSHPath : SysVar->FTPPath) = c.path;
     c.ssh ? SysVar->ExecuteSSH() : SysVar->ExecuteFTP();
     if (c.notice.empty()) {
       EXPECT_TRUE(session.Fake.Messages.Shown.empty());
-      EXPECT_EQ(session.Fake.Launcher.Opened, std::vector<std::string>{c.path});
+      EXPECT_EQ(session.Fake.Launcher.Opened,
+                std::vector<std::string>{c.korean.empty() ? c.path : c.korean});
     } else {
       ASSERT_EQ(session.Fake.Messages.Shown.size(), 1u);
       EXPECT_EQ(session.Fake.Messages.Shown[0].Text, Utf8ToCp949(c.notice));
@@ -162,7 +170,7 @@ TEST(ExecuteClientTest, StartsTheProgramOrShowsWhyNot) {
       EXPECT_TRUE(session.Fake.Launcher.Opened.empty());
     }
   }
-  EXPECT_EQ(Utf8ToCp949(cases[2].notice), ftpNotSet);
+  EXPECT_EQ(Utf8ToCp949(cases[3].notice), ftpNotSet);
 }
 
 }  // namespace

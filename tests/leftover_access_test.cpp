@@ -77,7 +77,7 @@ TEST(LeftoverAccessTest, ClosesWhatEndedInstancesLeftFtpFirstWhateverTheReply) {
     TAccessJournal journal(session.Fake.Files, session.Fake.Instances, session.Fake.Messages, kPath,
                            SystemSeconds);
     TRemoteServerCon server(session.Fake.Platform.Sockets, session.Fake.Messages,
-                            SysVar->GetServerURL());
+                            session.Fake.Waits, SysVar->GetServerURL());
 
     EXPECT_EQ(CloseLeftoverAccess(journal, server), c.bodies.size());
 

@@ -8,16 +8,18 @@
 #include <string>
 
 #include "support/file_seam_checks.h"
+#include "support/foreign_names.h"
 
 namespace porvan {
 namespace {
 
 TEST(PosixFileSystemTest, AFileIsReadInBoundsRenamedAndRemoved) {
   const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("porvan-files-" + std::to_string(getpid()));
+      std::filesystem::temp_directory_path() /
+      PathFromUtf8("porvan-files-" + std::to_string(getpid()) + " " + testing::kForeignFolderName);
   std::filesystem::create_directories(folder);
   TPosixFileSystem files;
-  testing::CheckBoundedReadRenameAndRemove(files, folder.string() + "/");
+  testing::CheckBoundedReadRenameAndRemove(files, PathWithSuffix(folder, "/"));
   EXPECT_FALSE(files.LoadFileHead(folder.string(), 10).has_value());  // a directory
   EXPECT_FALSE(files.RemoveFile(folder.string()));                    // is not removed
   std::filesystem::remove_all(folder);

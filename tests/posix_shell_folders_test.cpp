@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/code_page.h"
+#include "platform/path.h"
 
 namespace porvan {
 namespace {
@@ -72,7 +72,8 @@ TEST(PosixShellFoldersTest, DesktopComesFromTheEnvironmentTheUserDirsOrHome) {
     const TScopedEnvironment desktop("XDG_DESKTOP_DIR", c.desktopVariable);
     const std::string config = c.userDirs ? home + "/cfg" : home + "/none";
     const TScopedEnvironment configHome("XDG_CONFIG_HOME", config.c_str());
-    EXPECT_EQ(TPosixShellFolders().KnownDesktopFolder(), Utf8ToCp949(c.desktop));
+    // The path keeps the bytes the file system holds: UTF-8 here.
+    EXPECT_EQ(PathToUtf8(TPosixShellFolders().KnownDesktopFolder()), c.desktop);
   }
   std::remove((home + "/cfg/user-dirs.dirs").c_str());
   for (const std::string& folder : {home + "/cfg", korean, plain, other, home}) {

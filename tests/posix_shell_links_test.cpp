@@ -36,7 +36,7 @@ TEST(PosixShellLinksTest, QuotesEachWordOfTheCommandLine) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(DesktopEntryText("Porvan - x", c.link),
               "[Desktop Entry]\nType=Application\nName=Porvan - x\nExec=" + c.exec +
-                  "\nPath=" + c.link.WorkingDirectory + "\n");
+                  "\nPath=" + c.link.WorkingDirectory.native() + "\n");
   }
 }
 

@@ -50,7 +50,7 @@ class RemoteServerConTest : public ::testing::Test {
         "[config]\r\nServerURL=" + server->Url("/porvandaemon/communication.php") + "\r\n";
     SysVar = std::make_unique<TSysVar>(fake.Platform);
     auto con = std::make_unique<TRemoteServerCon>(fake.Platform.Sockets, fake.Platform.Messages,
-                                                  SysVar->GetServerURL());
+                                                  fake.Waits, SysVar->GetServerURL());
     con->HttpClient.SilenceTimeLimit = 2000ms;
     return con;
   }

@@ -36,6 +36,12 @@ TEST(SplitUrlTest, SplitsWhatTheExchangeNeeds) {
       {"http://[::1]:8080/p", "[::1]", "8080", "/p", "[::1]:8080", "::1"},
       {"http://[::1]/p", "[::1]", "80", "/p", "[::1]", "::1"},
       {"http://h:/p", "h", "80", "/p", "h", "h"},
+      {"https://h/p", "h", "443", "/p", "h", "h"},
+      {"HTTPS://h:443/p", "h", "443", "/p", "h", "h"},
+      {"https://h:80/p", "h", "80", "/p", "h:80", "h"},
+      {"https://h:8443/p?q", "h", "8443", "/p?q", "h:8443", "h"},
+      {"http://h:443/p", "h", "443", "/p", "h:443", "h"},
+      {"https://[::1]/p", "[::1]", "443", "/p", "[::1]", "::1"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.url);
@@ -63,10 +69,8 @@ TEST(SplitUrlTest, RefusesUrlsItCannotServe) {
     std::string url;
     TUrlStatus status;
   } const cases[] = {
-      {.name = "https", .url = "https://h/a", .status = TUrlStatus::SecureScheme},
-      {.name = "https in capitals with port",
-       .url = "HTTPS://h:443/",
-       .status = TUrlStatus::SecureScheme},
+      {.name = "https, empty host", .url = "https:///a", .status = TUrlStatus::BadHost},
+      {.name = "https, port letters", .url = "https://h:x/a", .status = TUrlStatus::BadPort},
       {.name = "no ://", .url = "h/a", .status = TUrlStatus::NoScheme},
       {.name = "mailto", .url = "mailto:x@h", .status = TUrlStatus::NoScheme},
       {.name = "other scheme, no port",

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/thread_gui_wait.h"
 #include "posix/posix_socket_factory.h"
 #include "support/exchange_cases.h"
 #include "support/fake_url_transfer.h"
@@ -64,7 +65,8 @@ class NxURLDownloadTest : public ::testing::Test {
 
   std::unique_ptr<ISocketFactory> sockets = std::make_unique<TPosixSocketFactory>();
   FakeUrlTransfer transfer;
-  TNxURLDownload download{*sockets, transfer};
+  TThreadGuiWait waits;
+  TNxURLDownload download{*sockets, transfer, waits};
   std::vector<std::string> events;
   std::uint32_t abortAt = std::numeric_limits<std::uint32_t>::max();
 };

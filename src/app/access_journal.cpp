@@ -28,10 +28,10 @@ bool SameAccess(const TJournalRecord& a, const TJournalRecord& b) {
 
 }  // namespace
 
-std::string JournalPathFor(const std::string& executablePath) {
-  std::string path = SettingsPathFor(executablePath);
+TPath JournalPathFor(const TPath& executablePath) {
+  std::string path = PathToUtf8(SettingsPathFor(executablePath));
   path.resize(path.size() - std::string_view(".ini").size());
-  return path + ".journal";
+  return PathFromUtf8(path + ".journal");
 }
 
 std::int64_t SystemSeconds() {
@@ -41,7 +41,7 @@ std::int64_t SystemSeconds() {
 }
 
 TAccessJournal::TAccessJournal(IFileSystem& files, IInstances& instances, IMessageBox& messages,
-                               std::string path, TClock clock)
+                               TPath path, TClock clock)
     : files_(files),
       instances_(instances),
       messages_(messages),
@@ -61,7 +61,7 @@ bool TAccessJournal::Add(const std::string& protocol, const std::string& domain)
   if (added) {
     return true;
   }
-  ShowErrorReport(messages_, TWriteError(path_).what());
+  ShowErrorReport(messages_, TWriteError(PathDisplayText(path_)).what());
   return false;
 }
 
@@ -106,7 +106,8 @@ std::vector<TJournalRecord> TAccessJournal::ClaimLeftovers() {
 }
 
 bool TAccessJournal::Change(const TChange& change) {
-  const std::unique_ptr<IInstanceLock> lock = instances_.ExclusiveLock(path_ + ".lock", kLockWait);
+  const std::unique_ptr<IInstanceLock> lock =
+      instances_.ExclusiveLock(PathWithSuffix(path_, ".lock"), kLockWait);
   if (!lock) {
     return false;
   }
@@ -141,15 +142,15 @@ bool TAccessJournal::Store(const std::vector<TJournalRecord>& records) {
 }
 
 bool TAccessJournal::SetAside() {
-  const std::string aside = path_ + ".damaged-" + std::to_string(clock_());
+  const TPath aside = PathWithSuffix(path_, ".damaged-" + std::to_string(clock_()));
   if (files_.RenameFile(path_, aside)) {
-    ShowNotice(messages_, Utf8ToCp949(kSetAsideNotice) + "\r\r" + aside);
+    ShowNotice(messages_, Utf8ToCp949(kSetAsideNotice) + "\r\r" + PathDisplayText(aside));
     return true;
   }
   // It stays where it is, for a later start to set aside; this run says so once.
   if (!unusableReported_) {
     unusableReported_ = true;
-    ShowNotice(messages_, Utf8ToCp949(kUnusableNotice) + "\r\r" + path_);
+    ShowNotice(messages_, Utf8ToCp949(kUnusableNotice) + "\r\r" + PathDisplayText(path_));
   }
   return false;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/access_journal_format.h"
+#include "platform/path.h"
 
 namespace porvan {
 
@@ -18,7 +19,7 @@ class IInstances;
 class IMessageBox;
 
 // The settings file's path with ".journal" in place of ".ini".
-std::string JournalPathFor(const std::string& executablePath);
+TPath JournalPathFor(const TPath& executablePath);
 
 // Every change reads, changes and replaces the whole file under the instances' lock, so two
 // instances never lose each other's records. A damaged journal, or one of another format, is
@@ -28,10 +29,10 @@ class TAccessJournal {
  public:
   using TClock = std::function<std::int64_t()>;
 
-  TAccessJournal(IFileSystem& files, IInstances& instances, IMessageBox& messages, std::string path,
+  TAccessJournal(IFileSystem& files, IInstances& instances, IMessageBox& messages, TPath path,
                  TClock clock);
 
-  const std::string& Path() const { return path_; }
+  const TPath& Path() const { return path_; }
 
   // Before an open request. False when the record could not be written (or the journal holds
   // as many records as a journal may): the error report has been shown, and the request must
@@ -62,7 +63,7 @@ class TAccessJournal {
   IFileSystem& files_;
   IInstances& instances_;
   IMessageBox& messages_;
-  const std::string path_;
+  const TPath path_;
   TClock clock_;
   const std::string instance_;
   bool unusableReported_ = false;

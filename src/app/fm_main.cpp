@@ -280,7 +280,7 @@ TRemoteServerCon& TfmMain::Server() {
 }
 
 std::unique_ptr<TRemoteServerCon> TfmMain::NewServerConnection() {
-  return std::make_unique<TRemoteServerCon>(platform_.Sockets, platform_.Messages,
+  return std::make_unique<TRemoteServerCon>(platform_.Sockets, platform_.Messages, platform_.Waits,
                                             SysVar->GetServerURL());
 }
 

@@ -4,15 +4,18 @@
 
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
-// Paths are CP949. The defaults are the Windows program's, which keeps everything beside itself.
+// The client programs are settings values (CP949). The defaults are the Windows program's, which
+// keeps everything beside itself.
 struct TDesktopConventions {
   // The settings file and the access journal take this path with their own extension (".ini",
   // ".journal"); empty: the executable's path, so both lie beside it.
-  std::string StateFileStem;
+  TPath StateFileStem;
   // The folder of history.txt, ending with its separator; empty: the executable's folder.
-  std::string HistoryFolder;
+  TPath HistoryFolder;
   std::string DefaultFTPPath = ".\\FileZilla\\filezilla.exe";
   std::string DefaultSSHPath = ".\\PuTTY\\putty.exe";
   // The file names the program chooser offers: the desktop's programs.

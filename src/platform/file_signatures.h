@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 // Contract
@@ -16,7 +18,6 @@ namespace porvan {
 //   two subjects compare exactly whatever characters they hold), whenever the platform read the
 //   signer, which it may also do when `Result` is not 0 (an untrusted chain; Wine not for a bad
 //   digest); empty when it read none.
-// - `path` is a CP949 path.
 struct TSignatureFacts {
   std::uint32_t Result = 0;
   std::string Subject;
@@ -29,7 +30,7 @@ inline constexpr std::uint32_t kSignatureNone = 0x800B0100;
 class IFileSignatures {
  public:
   virtual ~IFileSignatures() = default;
-  virtual TSignatureFacts Check(const std::string& path) = 0;
+  virtual TSignatureFacts Check(const TPath& path) = 0;
 };
 
 }  // namespace porvan

@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 // Held while it exists; the system releases it also when its holder is killed.
@@ -29,7 +31,7 @@ class IInstances {
   virtual ~IInstances() = default;
   virtual std::string CurrentInstance() = 0;
   virtual bool IsRunning(const std::string& instance) = 0;
-  virtual std::unique_ptr<IInstanceLock> ExclusiveLock(const std::string& path,
+  virtual std::unique_ptr<IInstanceLock> ExclusiveLock(const TPath& path,
                                                        std::chrono::milliseconds wait) = 0;
 };
 

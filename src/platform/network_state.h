@@ -4,7 +4,8 @@
 namespace porvan {
 
 // Contract
-// - A cheap local question; it makes no network request and never blocks.
+// - A local question; it makes no network request. The first one may wait for the system's
+//   network service to start, so callers ask it through the wait seam.
 // - True means "plainly offline": the system reports no connection, or reports itself offline.
 //   False does not promise that the server can be reached; the caller's own request decides that.
 class INetworkState {

@@ -20,6 +20,7 @@ class IUrlTransfer;
 class ITempPath;
 class IFileSignatures;
 class IInstances;
+class IGuiWait;
 
 struct TPlatform {
   IFileSystem& Files;
@@ -37,6 +38,7 @@ struct TPlatform {
   ITempPath& TempPath;
   IFileSignatures& Signatures;
   IInstances& Instances;
+  IGuiWait& Waits;
   // Left out, the Windows program's own.
   TDesktopConventions Conventions{};
 };

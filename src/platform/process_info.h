@@ -3,14 +3,16 @@
 
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 class IProcessInfo {
  public:
   virtual ~IProcessInfo() = default;
 
-  // Full path of the running executable, CP949.
-  virtual std::string ExecutablePath() = 0;
+  // Full path of the running executable.
+  virtual TPath ExecutablePath() = 0;
 
   // The raw command line of the process, program path included, CP949 (on Windows the text
   // the process was started with, not the C runtime's argv).

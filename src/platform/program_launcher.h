@@ -1,12 +1,12 @@
 // The program-start seam: open a program file as a separate process, as the shell does.
 #pragma once
 
-#include <string>
+#include "platform/path.h"
 
 namespace porvan {
 
 // Contract
-// - `path` is a CP949 path; a relative path is taken from the current directory, which the
+// - A relative `path` is taken from the current directory, which the
 //   started program also inherits.
 // - The program gets no arguments and its own window shown normally; the caller does not wait
 //   for it and owns nothing of it afterwards.
@@ -15,7 +15,7 @@ namespace porvan {
 class IProgramLauncher {
  public:
   virtual ~IProgramLauncher() = default;
-  virtual bool Open(const std::string& path) = 0;
+  virtual bool Open(const TPath& path) = 0;
 };
 
 }  // namespace porvan

@@ -3,20 +3,23 @@
 
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
-// Paths are CP949 texts; a folder that cannot be found is empty text, never an error.
+// A folder that cannot be found is an empty path, never an error.
 class IShellFolders {
  public:
   virtual ~IShellFolders() = default;
 
   // The string value `valueName` ("Desktop", "Start Menu", "Startup") of the key
   // HKCU\Software\MicroSoft\Windows\CurrentVersion\Explorer\Shell Folders, exactly as stored
-  // (no trailing separator added); empty when the key or the value is missing.
-  virtual std::string RegistryShellFolder(const std::string& valueName) = 0;
+  // (no trailing separator added); empty when the key or the value is missing. The value's name
+  // is ASCII.
+  virtual TPath RegistryShellFolder(const std::string& valueName) = 0;
 
   // The user's desktop as the system's known-folder service names it; empty when it has none.
-  virtual std::string KnownDesktopFolder() = 0;
+  virtual TPath KnownDesktopFolder() = 0;
 };
 
 }  // namespace porvan

@@ -3,13 +3,15 @@
 
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
-// What the link starts. Texts are CP949.
+// What the link starts.
 struct TShellLinkFields {
-  std::string Target;            // full path of the program
-  std::string WorkingDirectory;  // the folder it starts in
-  std::string Arguments;         // its command line after the program, as it stands
+  TPath Target;            // full path of the program
+  TPath WorkingDirectory;  // the folder it starts in
+  std::string Arguments;   // its command line after the program, as it stands; CP949
 };
 
 enum class TLinkFailure {
@@ -29,9 +31,9 @@ class IShellLinks {
  public:
   virtual ~IShellLinks() = default;
 
-  // Writes (or replaces) the link file at `linkPath`, a full CP949 path. No description, icon,
+  // Writes (or replaces) the link file at `linkPath`, a full path. No description, icon,
   // hot key or show command: the link shows the target's icon and starts it in a normal window.
-  virtual TLinkWriteResult Write(const std::string& linkPath, const TShellLinkFields& link) = 0;
+  virtual TLinkWriteResult Write(const TPath& linkPath, const TShellLinkFields& link) = 0;
 };
 
 }  // namespace porvan

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace porvan {
 
@@ -31,11 +32,17 @@ class ISocket {
                              std::chrono::milliseconds timeLimit) = 0;
 };
 
+// Why a TLS session could not be made. The certificate reasons are the platform's own verdict;
+// Other is any other failed handshake (no common protocol, a server that does not speak TLS).
+enum class TTlsFailure { None, Untrusted, WrongName, Expired, Other };
+
 // Status Ok comes with a socket; every other status with none. A name that does not resolve, a
 // refused or unreachable address: Error. No address connected within the limit: TimedOut.
+// A failed TLS handshake is Error with its reason in Tls; a handshake cut by its limit is TimedOut.
 struct TConnectResult {
   TNetStatus Status = TNetStatus::Error;
   std::unique_ptr<ISocket> Socket;
+  TTlsFailure Tls = TTlsFailure::None;
 };
 
 class ISocketFactory {
@@ -47,6 +54,20 @@ class ISocketFactory {
   // connects. `port` is a decimal port number. `timeLimit` bounds all attempts together.
   virtual TConnectResult Connect(const std::string& host, const std::string& port,
                                  std::chrono::milliseconds timeLimit) = 0;
+
+  // Makes a TLS client session (TLS 1.2 at least) for `host` over a connected socket and hands
+  // back a socket that carries the same bytes inside it. The platform checks the certificate:
+  // a chain to a trusted root, `host` (a name, or an IP literal without brackets) and the dates;
+  // nothing turns that off. `timeLimit` bounds the whole handshake.
+  virtual TConnectResult StartTls(std::unique_ptr<ISocket> plain, const std::string& host,
+                                  std::chrono::milliseconds timeLimit) = 0;
+
+  // True the first time it is asked: a factory lives as long as the run, and the user hears of
+  // the first TLS failure of a run only.
+  bool FirstTlsFailureOfRun() { return !std::exchange(tlsFailureSeen_, true); }
+
+ private:
+  bool tlsFailureSeen_ = false;
 };
 
 }  // namespace porvan

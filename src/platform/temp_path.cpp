@@ -3,8 +3,8 @@
 
 namespace porvan {
 
-std::string PathIfItFits(std::string path, std::uint32_t bufferLength) {
-  return path.size() < bufferLength ? path : std::string();
+TPath PathIfItFits(const TPath& path, std::uint32_t bufferLength) {
+  return path.native().size() < bufferLength ? path : TPath();
 }
 
 }  // namespace porvan

@@ -2,23 +2,24 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include "platform/path.h"
 
 namespace porvan {
 
 // Contract
-// - Query gives the platform's temporary folder as CP949, ending with the platform's
-//   separator, when it fits a buffer of `bufferLength` bytes with a terminating NUL (as
-//   GetTempPathA would fill it). It gives empty text when the platform cannot say or the path
-//   does not fit: a cut path would name some other folder.
+// - Query gives the platform's temporary folder, ending with the platform's separator, when it
+//   fits a buffer of `bufferLength` units of the platform's path (UTF-16 on Windows, bytes
+//   elsewhere) with a terminating NUL, as GetTempPathW would fill it. It gives an empty path
+//   when the platform cannot say or the path does not fit: a cut path would name some other
+//   folder.
 // - Nothing is created or checked.
 class ITempPath {
  public:
   virtual ~ITempPath() = default;
-  virtual std::string Query(std::uint32_t bufferLength) = 0;
+  virtual TPath Query(std::uint32_t bufferLength) = 0;
 };
 
-// `path` when it fits a buffer of `bufferLength` bytes with its NUL, else empty text.
-std::string PathIfItFits(std::string path, std::uint32_t bufferLength);
+// `path` when it fits a buffer of `bufferLength` units with its NUL, else an empty path.
+TPath PathIfItFits(const TPath& path, std::uint32_t bufferLength);
 
 }  // namespace porvan

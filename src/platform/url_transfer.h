@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 // Contract
@@ -27,7 +29,7 @@ namespace porvan {
 //   are handled, so windows repaint and take input while the transfer runs. Such input may
 //   call back into the caller; refusing a nested transfer is the caller's business.
 // - `progress` and `progressMax` are bytes, held at 4,294,967,295 when larger; `progressMax`
-//   is 0 while the size is not known. Texts (URL, path, status and error texts) are CP949.
+//   is 0 while the size is not known. Texts (URL, status and error texts) are CP949.
 // - Every wait on the network is bounded by the limits where the platform lets them be set
 //   (libcurl: both; the Windows transfer keeps the system's own limits).
 
@@ -62,7 +64,7 @@ class IUrlTransfer {
   virtual ~IUrlTransfer() = default;
 
   // Fetches `url` (http or https, certificates checked) into the file at `path`.
-  virtual void Download(const std::string& url, const std::string& path, IUrlTransferEvents& events,
+  virtual void Download(const std::string& url, const TPath& path, IUrlTransferEvents& events,
                         const TTransferLimits& limits) = 0;
 
   // Sends "HEAD" for an https `url` with the header "Referer: `referer`" and no body, checking

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 // One executable's loaded version information.
@@ -19,7 +21,7 @@ class IVersionResource {
  public:
   virtual ~IVersionResource() = default;
   // Null when the executable has no version information (its size is 0).
-  virtual std::unique_ptr<IVersionBlock> Load(const std::string& executablePath) = 0;
+  virtual std::unique_ptr<IVersionBlock> Load(const TPath& executablePath) = 0;
 };
 
 }  // namespace porvan

@@ -13,15 +13,15 @@ bool IsAbsolute(const char* path) {
 }
 
 // Appended in place: `folder + name` inlines a copy that GCC 12 misreads at -O3.
-std::string InFolder(const char* folder, const char* name) {
+TPath InFolder(const char* folder, const char* name) {
   std::string path(folder);
   path += name;
-  return path;
+  return PathFromUtf8(path);
 }
 
 }  // namespace
 
-std::string ConfigFolder(const char* xdgConfigHome, const char* home) {
+TPath ConfigFolder(const char* xdgConfigHome, const char* home) {
   if (IsAbsolute(xdgConfigHome)) {
     return InFolder(xdgConfigHome, "/porvan");
   }
@@ -31,24 +31,23 @@ std::string ConfigFolder(const char* xdgConfigHome, const char* home) {
   return {};
 }
 
-TDesktopConventions LinuxDesktopConventions(const std::string& configFolder,
-                                            const std::string& historyFolder) {
-  std::string history = historyFolder;
+TDesktopConventions LinuxDesktopConventions(const TPath& configFolder, const TPath& historyFolder) {
+  std::string history = PathToUtf8(historyFolder);
   if (!history.empty() && history.back() != '/') {
     history += '/';
   }
   // Made whole, not assigned over the Windows defaults: GCC 12 misreads that at -O3.
-  return TDesktopConventions{.StateFileStem = configFolder.empty()
-                                                  ? std::string()
-                                                  : InFolder(configFolder.c_str(), "/Porvan"),
-                             .HistoryFolder = history,
-                             .DefaultFTPPath = "/usr/bin/filezilla",
-                             .DefaultSSHPath = "/usr/bin/x-terminal-emulator",
-                             .ProgramPattern = "*",
-                             .ShortcutExtension = ".desktop"};
+  return TDesktopConventions{
+      .StateFileStem = configFolder.empty() ? TPath() : InFolder(configFolder.c_str(), "/Porvan"),
+      .HistoryFolder = PathFromUtf8(history),
+      .DefaultFTPPath = "/usr/bin/filezilla",
+      .DefaultSSHPath = "/usr/bin/x-terminal-emulator",
+      .ProgramPattern = "*",
+      .ShortcutExtension = ".desktop"};
 }
 
-bool MakeFolders(const std::string& folder) {
+bool MakeFolders(const TPath& path) {
+  const std::string folder = PathToUtf8(path);
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
     const std::string part = folder.substr(0, slash);
     if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {

@@ -9,7 +9,7 @@ namespace porvan {
 // the update brought to the desktop's opener, which asks the user as it does for any download.
 class TPosixFileSignatures : public IFileSignatures {
  public:
-  TSignatureFacts Check(const std::string& /*path*/) override { return {kSignatureNone, {}}; }
+  TSignatureFacts Check(const TPath& /*path*/) override { return {kSignatureNone, {}}; }
 };
 
 }  // namespace porvan

@@ -49,12 +49,11 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> TPosixFileSystem::LoadFile(const std::string& path) {
+std::optional<std::string> TPosixFileSystem::LoadFile(const TPath& path) {
   return LoadFileHead(path, std::numeric_limits<std::size_t>::max());
 }
 
-std::optional<std::string> TPosixFileSystem::LoadFileHead(const std::string& path,
-                                                          std::size_t limit) {
+std::optional<std::string> TPosixFileSystem::LoadFileHead(const TPath& path, std::size_t limit) {
   if (!IsFile(path)) {
     return std::nullopt;
   }
@@ -75,8 +74,8 @@ std::optional<std::string> TPosixFileSystem::LoadFileHead(const std::string& pat
   return bytes;
 }
 
-bool TPosixFileSystem::SaveFile(const std::string& path, std::string_view bytes) {
-  const std::string temporary = path + ".new";
+bool TPosixFileSystem::SaveFile(const TPath& path, std::string_view bytes) {
+  const std::string temporary = path.native() + ".new";
   TFileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
   if (fd.get() < 0) {
     return false;
@@ -89,12 +88,12 @@ bool TPosixFileSystem::SaveFile(const std::string& path, std::string_view bytes)
   return true;
 }
 
-bool TPosixFileSystem::IsFile(const std::string& path) {
+bool TPosixFileSystem::IsFile(const TPath& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::uint64_t> TPosixFileSystem::FileSize(const std::string& path) {
+std::optional<std::uint64_t> TPosixFileSystem::FileSize(const TPath& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
     return std::nullopt;
@@ -102,11 +101,11 @@ std::optional<std::uint64_t> TPosixFileSystem::FileSize(const std::string& path)
   return static_cast<std::uint64_t>(info.st_size);
 }
 
-bool TPosixFileSystem::RemoveFile(const std::string& path) {
+bool TPosixFileSystem::RemoveFile(const TPath& path) {
   return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
-bool TPosixFileSystem::RenameFile(const std::string& from, const std::string& to) {
+bool TPosixFileSystem::RenameFile(const TPath& from, const TPath& to) {
   return ::rename(from.c_str(), to.c_str()) == 0;
 }
 

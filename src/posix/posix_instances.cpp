@@ -88,7 +88,7 @@ bool TPosixInstances::IsRunning(const std::string& instance) {
   return stat && stat->Started == token->Started && stat->State != 'Z';
 }
 
-std::unique_ptr<IInstanceLock> TPosixInstances::ExclusiveLock(const std::string& path,
+std::unique_ptr<IInstanceLock> TPosixInstances::ExclusiveLock(const TPath& path,
                                                               std::chrono::milliseconds wait) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (fd < 0) {

@@ -28,11 +28,11 @@ std::vector<std::string> FilterArguments(const std::string& filter) {
 
 }  // namespace
 
-std::optional<std::string> TPosixOpenFileDialog::Choose(const TOpenFileRequest& request) {
+std::optional<TPath> TPosixOpenFileDialog::Choose(const TOpenFileRequest& request) {
   std::vector<std::string> arguments = {"zenity", "--file-selection",
                                         "--title=" + Cp949ToUtf8(request.Title)};
   if (!request.FileName.empty()) {
-    arguments.push_back("--filename=" + Cp949ToUtf8(request.FileName));
+    arguments.push_back("--filename=" + request.FileName.native());
   }
   for (const std::string& filter : FilterArguments(Cp949ToUtf8(request.Filter))) {
     arguments.push_back(filter);
@@ -48,7 +48,7 @@ std::optional<std::string> TPosixOpenFileDialog::Choose(const TOpenFileRequest& 
   if (path.empty()) {
     return std::nullopt;
   }
-  return Utf8ToCp949(path);
+  return TPath(path);
 }
 
 }  // namespace porvan

@@ -9,7 +9,7 @@ namespace porvan {
 // reads as a cancel.
 class TPosixOpenFileDialog : public IOpenFileDialog {
  public:
-  std::optional<std::string> Choose(const TOpenFileRequest& request) override;
+  std::optional<TPath> Choose(const TOpenFileRequest& request) override;
 };
 
 }  // namespace porvan

@@ -16,10 +16,10 @@ TPosixProcessInfo::TPosixProcessInfo(int argc, const char* const* argv) {
   }
 }
 
-std::string TPosixProcessInfo::ExecutablePath() {
+TPath TPosixProcessInfo::ExecutablePath() {
   std::array<char, 4096> buffer{};
   ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-  return length > 0 ? std::string(buffer.data(), static_cast<std::size_t>(length)) : std::string();
+  return length > 0 ? TPath(std::string(buffer.data(), static_cast<std::size_t>(length))) : TPath();
 }
 
 std::string TPosixProcessInfo::CommandLine() {

@@ -12,7 +12,7 @@ class TPosixProcessInfo : public IProcessInfo {
  public:
   // argv is joined back into one command line, each argument with blanks in double quotes.
   TPosixProcessInfo(int argc, const char* const* argv);
-  std::string ExecutablePath() override;
+  TPath ExecutablePath() override;
   std::string CommandLine() override;
 
  private:

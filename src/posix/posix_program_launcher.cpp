@@ -26,14 +26,14 @@ namespace {
 
 }  // namespace
 
-bool StartDetached(const std::vector<std::string>& arguments) {
+bool StartDetached(const std::vector<TPath>& arguments) {
   if (arguments.empty()) {
     return false;
   }
   // Made before the fork: the child may not allocate.
   std::vector<char*> argv;
   argv.reserve(arguments.size() + 1);
-  for (const std::string& argument : arguments) {
+  for (const TPath& argument : arguments) {
     argv.push_back(const_cast<char*>(argument.c_str()));
   }
   argv.push_back(nullptr);

@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 
-#include "platform/code_page.h"
 #include "posix/run_program.h"
 
 namespace porvan {
@@ -38,11 +37,11 @@ std::string UserDirsDesktop() {
 
 }  // namespace
 
-std::string TPosixShellFolders::RegistryShellFolder(const std::string& /*valueName*/) {
+TPath TPosixShellFolders::RegistryShellFolder(const std::string& /*valueName*/) {
   return {};
 }
 
-std::string TPosixShellFolders::KnownDesktopFolder() {
+TPath TPosixShellFolders::KnownDesktopFolder() {
   std::string desktop = Environment("XDG_DESKTOP_DIR");
   if (desktop.empty()) {
     desktop = UserDirsDesktop();
@@ -50,8 +49,7 @@ std::string TPosixShellFolders::KnownDesktopFolder() {
   if (desktop.empty() && !Environment("HOME").empty()) {
     desktop = Environment("HOME") + "/Desktop";
   }
-  // File names here are UTF-8; the system's texts are CP949.
-  return IsDirectory(desktop) ? Utf8ToCp949(desktop + "/") : std::string();
+  return IsDirectory(desktop) ? TPath(desktop + "/") : TPath();
 }
 
 }  // namespace porvan

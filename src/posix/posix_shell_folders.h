@@ -8,8 +8,8 @@ namespace porvan {
 // No registry here: only the desktop is known, as the freedesktop.org user folders name it.
 class TPosixShellFolders : public IShellFolders {
  public:
-  std::string RegistryShellFolder(const std::string& valueName) override;
-  std::string KnownDesktopFolder() override;
+  TPath RegistryShellFolder(const std::string& valueName) override;
+  TPath KnownDesktopFolder() override;
 };
 
 }  // namespace porvan

@@ -53,7 +53,7 @@ std::string SingleLine(std::string text) {
 }  // namespace
 
 std::string DesktopEntryText(const std::string& name, const TShellLinkFields& link) {
-  std::string exec = ExecWord(Cp949ToUtf8(link.Target));
+  std::string exec = ExecWord(link.Target.native());
   const std::string arguments = Cp949ToUtf8(link.Arguments);
   for (std::size_t start = 0; start <= arguments.size();) {
     std::size_t end = arguments.find(' ', start);
@@ -67,22 +67,20 @@ std::string DesktopEntryText(const std::string& name, const TShellLinkFields& li
     }
     start = end + 1;
   }
-  return "[Desktop Entry]\nType=Application\nName=" + SingleLine(Cp949ToUtf8(name)) +
+  return "[Desktop Entry]\nType=Application\nName=" + SingleLine(name) +
          "\nExec=" + StringValue(SingleLine(exec)) +
-         "\nPath=" + StringValue(SingleLine(Cp949ToUtf8(link.WorkingDirectory))) + "\n";
+         "\nPath=" + StringValue(SingleLine(link.WorkingDirectory.native())) + "\n";
 }
 
-TLinkWriteResult TPosixShellLinks::Write(const std::string& linkPath,
-                                         const TShellLinkFields& link) {
-  const std::string path = Cp949ToUtf8(linkPath);
-  std::string name = linkPath.substr(linkPath.find_last_of('/') + 1);
+TLinkWriteResult TPosixShellLinks::Write(const TPath& linkPath, const TShellLinkFields& link) {
+  std::string name = linkPath.filename().native();
   for (const std::string_view extension : {".lnk", ".desktop"}) {
     if (name.ends_with(extension)) {
       name.resize(name.size() - extension.size());
     }
   }
   {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(linkPath, std::ios::binary | std::ios::trunc);
     file << DesktopEntryText(name, link);
     file.close();
     if (!file) {
@@ -90,13 +88,13 @@ TLinkWriteResult TPosixShellLinks::Write(const std::string& linkPath,
     }
   }
   // Desktops start only launchers their owner may execute.
-  if (::chmod(path.c_str(), 0755) != 0) {
+  if (::chmod(linkPath.c_str(), 0755) != 0) {
     return {TLinkFailure::NotSaved, {}};
   }
   if (markTrusted_) {
     // Not every desktop keeps this attribute (or runs gio's metadata service); the launcher
     // then asks once before its first start, which is no failure of the shortcut.
-    RunProgram({"gio", "set", path, "metadata::trusted", "true"});
+    RunProgram({"gio", "set", PathToUtf8(linkPath), "metadata::trusted", "true"});
   }
   return {};
 }

@@ -12,13 +12,14 @@ class TPosixShellLinks : public IShellLinks {
   // `markTrusted`: also mark each launcher trusted with gio (where gio is installed), so that
   // desktops which ask before starting an untrusted launcher start it on a double click.
   explicit TPosixShellLinks(bool markTrusted = false) : markTrusted_(markTrusted) {}
-  TLinkWriteResult Write(const std::string& linkPath, const TShellLinkFields& link) override;
+  TLinkWriteResult Write(const TPath& linkPath, const TShellLinkFields& link) override;
 
  private:
   bool markTrusted_;
 };
 
 // The launcher's text: the target quoted, each blank-separated argument quoted, in UTF-8.
+// `name` is UTF-8, as the file's name.
 std::string DesktopEntryText(const std::string& name, const TShellLinkFields& link);
 
 }  // namespace porvan

@@ -3,17 +3,16 @@
 
 #include <cstdlib>
 #include <string>
-#include <utility>
 
 namespace porvan {
 
-std::string TPosixTempPath::Query(std::uint32_t bufferLength) {
+TPath TPosixTempPath::Query(std::uint32_t bufferLength) {
   const char* folder = std::getenv("TMPDIR");
   std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";
   if (path.back() != '/') {
     path += '/';
   }
-  return PathIfItFits(std::move(path), bufferLength);
+  return PathIfItFits(TPath(path), bufferLength);
 }
 
 }  // namespace porvan

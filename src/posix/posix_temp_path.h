@@ -7,7 +7,7 @@ namespace porvan {
 
 class TPosixTempPath final : public ITempPath {
  public:
-  std::string Query(std::uint32_t bufferLength) override;
+  TPath Query(std::uint32_t bufferLength) override;
 };
 
 }  // namespace porvan

@@ -118,27 +118,27 @@ TCurlUrlTransfer::~TCurlUrlTransfer() {
   curl_global_cleanup();
 }
 
-void TCurlUrlTransfer::Download(const std::string& url, const std::string& path,
+void TCurlUrlTransfer::Download(const std::string& url, const TPath& path,
                                 IUrlTransferEvents& events, const TTransferLimits& limits) {
   const TCurl curl(curl_easy_init());
   if (!curl) {
     return;
   }
   events.OnStartBinding();
-  const std::string partPath = path + ".part";
+  const TPath partPath(path.native() + ".part");
   TFile file(std::fopen(partPath.c_str(), "wb"));
   if (!file) {
-    events.OnStopBinding("The file " + partPath + " cannot be written.");
+    events.OnStopBinding("The file " + PathDisplayText(partPath) + " cannot be written.");
     return;
   }
   TTransferEnd end = Fetch(curl.get(), url, file.get(), events, limits);
   if (std::fclose(file.release()) != 0 && !end.PlatformFailed) {
     end.PlatformFailed = true;
-    end.PlatformError = "The file " + partPath + " could not be completed.";
+    end.PlatformError = "The file " + PathDisplayText(partPath) + " could not be completed.";
   }
   std::string errorText = TransferStopText(end);
   if (errorText.empty() && std::rename(partPath.c_str(), path.c_str()) != 0) {
-    errorText = "The file " + path + " cannot be replaced.";
+    errorText = "The file " + PathDisplayText(path) + " cannot be replaced.";
   }
   if (!errorText.empty()) {
     std::remove(partPath.c_str());

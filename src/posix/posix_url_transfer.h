@@ -14,7 +14,7 @@ class TCurlUrlTransfer final : public IUrlTransfer {
   TCurlUrlTransfer(const TCurlUrlTransfer&) = delete;
   TCurlUrlTransfer& operator=(const TCurlUrlTransfer&) = delete;
 
-  void Download(const std::string& url, const std::string& path, IUrlTransferEvents& events,
+  void Download(const std::string& url, const TPath& path, IUrlTransferEvents& events,
                 const TTransferLimits& limits) override;
   TSecureProbeReply ProbeSecure(const std::string& url, const std::string& referer,
                                 const TTransferLimits& limits) override;

@@ -20,8 +20,7 @@ class TBuiltInVersionBlock : public IVersionBlock {
 
 }  // namespace
 
-std::unique_ptr<IVersionBlock> TBuiltInVersionResource::Load(
-    const std::string& /*executablePath*/) {
+std::unique_ptr<IVersionBlock> TBuiltInVersionResource::Load(const TPath& /*executablePath*/) {
   return std::make_unique<TBuiltInVersionBlock>();
 }
 

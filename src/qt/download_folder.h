@@ -9,7 +9,7 @@ namespace porvan {
 // folder, so the file stays where the user looks for downloads once the opener has it.
 class TDownloadFolder : public ITempPath {
  public:
-  std::string Query(std::uint32_t bufferLength) override;
+  TPath Query(std::uint32_t bufferLength) override;
 };
 
 }  // namespace porvan

@@ -34,10 +34,10 @@ std::vector<std::string> Arguments() {
 }
 
 // history.txt is installed in share/porvan beside the bin folder of the executable.
-std::string HistoryFolder() {
-  return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                         QStringLiteral("/../share/porvan"))
-      .toStdString();
+porvan::TPath HistoryFolder() {
+  return porvan::PathFromUtf8(
+      QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/porvan"))
+          .toStdString());
 }
 
 }  // namespace
@@ -51,8 +51,7 @@ int main(int argc, char** argv) {
     return SendQuit(QuitChannelName(), kQuitWaitMs) ? 0 : 1;
   }
 
-  const std::string configFolder =
-      ConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  const TPath configFolder = ConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
   // A folder that cannot be made shows up as the settings file's write error below.
   MakeFolders(configFolder);
   TQtPlatform seams(arguments, LinuxDesktopConventions(configFolder, HistoryFolder()));
@@ -74,17 +73,22 @@ int main(int argc, char** argv) {
             {TDialogKind::UpdateAlert, [&updatePlatform](QWidget* owner) {
                return ShowUpdateAlert(updatePlatform, SysVar->UpdateURL, owner);
              }}});
-    const auto endSession = [&mainWindow] {
-      if (mainWindow.Ended()) {
-        QCoreApplication::exit(0);
-      } else {
-        mainWindow.EndSession();
-      }
+    // Each waits for a request that is out: it would start a road of its own inside the wait.
+    const auto endSession = [&mainWindow, &seams] {
+      seams.Waits.WhenIdle([&mainWindow] {
+        if (mainWindow.Ended()) {
+          QCoreApplication::exit(0);
+        } else {
+          mainWindow.EndSession();
+        }
+      });
     };
-    const TQuitChannel quitChannel(QuitChannelName(), [&mainWindow] {
-      if (!mainWindow.Ended()) {
-        mainWindow.AppQuit();
-      }
+    const TQuitChannel quitChannel(QuitChannelName(), [&mainWindow, &seams] {
+      seams.Waits.WhenIdle([&mainWindow] {
+        if (!mainWindow.Ended()) {
+          mainWindow.AppQuit();
+        }
+      });
     });
     const TTerminationSignals terminationSignals(endSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,

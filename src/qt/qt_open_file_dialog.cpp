@@ -18,14 +18,14 @@ QString QtFilter(const std::string& filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
-std::optional<std::string> TQtOpenFileDialog::Choose(const TOpenFileRequest& request) {
-  const QString chosen =
-      QFileDialog::getOpenFileName(QApplication::activeWindow(), FromCp949(request.Title),
-                                   FromCp949(request.FileName), QtFilter(request.Filter));
+std::optional<TPath> TQtOpenFileDialog::Choose(const TOpenFileRequest& request) {
+  const QString chosen = QFileDialog::getOpenFileName(
+      QApplication::activeWindow(), FromCp949(request.Title),
+      QString::fromStdString(PathToUtf8(request.FileName)), QtFilter(request.Filter));
   if (chosen.isEmpty()) {
     return std::nullopt;
   }
-  return ToCp949(chosen);
+  return PathFromUtf8(chosen.toStdString());
 }
 
 }  // namespace porvan

@@ -9,7 +9,7 @@ namespace porvan {
 
 class TQtOpenFileDialog : public IOpenFileDialog {
  public:
-  std::optional<std::string> Choose(const TOpenFileRequest& request) override;
+  std::optional<TPath> Choose(const TOpenFileRequest& request) override;
 };
 
 // "Programs(*.exe)|*.exe|All|*" as Qt writes filters: "Programs(*.exe) (*.exe);;All (*)".

@@ -19,9 +19,9 @@ TQtPlatform::TQtPlatform(const std::vector<std::string>& arguments, TDesktopConv
       Conventions(std::move(conventions)) {}
 
 TPlatform TQtPlatform::With(IProgramLauncher& launcher) {
-  return {Files,    Process,      Version,    Messages,   Sockets, Network,
-          launcher, ShellFolders, ShellLinks, OpenDialog, Urls,    UrlTransfer,
-          TempPath, Signatures,   Instances,  Conventions};
+  return {Files,    Process,      Version,    Messages,   Sockets,    Network,
+          launcher, ShellFolders, ShellLinks, OpenDialog, Urls,       UrlTransfer,
+          TempPath, Signatures,   Instances,  Waits,      Conventions};
 }
 
 }  // namespace porvan

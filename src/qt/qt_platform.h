@@ -18,6 +18,7 @@
 #include "posix/posix_url_transfer.h"
 #include "posix/posix_version_resource.h"
 #include "qt/download_folder.h"
+#include "qt/qt_gui_wait.h"
 #include "qt/qt_message_box.h"
 #include "qt/qt_open_file_dialog.h"
 
@@ -42,6 +43,7 @@ struct TQtPlatform {
   TDownloadFolder TempPath;
   TPosixFileSignatures Signatures;
   TPosixInstances Instances;
+  TQtGuiWait Waits;
   // What the update hands its download to: the desktop's opener, never the file itself.
   TPosixFileOpener Opener;
   TDesktopConventions Conventions;

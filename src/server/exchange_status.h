@@ -8,6 +8,7 @@ enum class TExchangeStatus {
   BadUrl,
   ConnectFailed,    // the name did not resolve, or no address took the connection
   ConnectTimedOut,  // no address connected within the connect time limit
+  TlsFailed,        // the TLS handshake or the server's certificate failed; the reason beside it
   SendFailed,
   ReceiveFailed,
   TimedOut,            // the server sent nothing for the silence time limit

@@ -46,8 +46,17 @@ TPostResult TFormPostClient::PostForm(const std::string& url, const std::vector<
     result.Status = ConnectFailure(connection.Status);
     return result;
   }
-  ISocket& socket = *connection.Socket;
   const TExchangeDeadline deadline(Clock, ExchangeTimeLimit);
+  if (parts.Secure()) {
+    connection = sockets_.StartTls(std::move(connection.Socket), parts.ConnectHost(),
+                                   deadline.Cut(ExchangeTimeLimit));
+    if (connection.Status != TNetStatus::Ok) {
+      result.Status = TlsFailure(connection.Status);
+      result.Tls = connection.Tls;
+      return result;
+    }
+  }
+  ISocket& socket = *connection.Socket;
   // The head goes in one send and the body in a second one.
   for (const std::string* part : {&head, &body}) {
     if (part->empty()) {

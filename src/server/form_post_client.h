@@ -16,8 +16,9 @@ namespace porvan {
 
 struct TPostResult {
   TExchangeStatus Status = TExchangeStatus::Ok;
-  int HttpStatus = -1;  // the reply's status code, -1 when no status line arrived
-  std::string Body;     // empty unless Status is Ok
+  int HttpStatus = -1;                  // the reply's status code, -1 when no status line arrived
+  TTlsFailure Tls = TTlsFailure::None;  // why, when Status is TlsFailed
+  std::string Body;                     // empty unless Status is Ok
 
   bool Ok() const { return Status == TExchangeStatus::Ok; }
 };
@@ -27,8 +28,9 @@ class TFormPostClient {
   explicit TFormPostClient(ISocketFactory& sockets) : sockets_(sockets) {}
 
   // Each exchange opens a new connection; one kept after a keep-alive reply is closed first.
-  // Every wait is bounded, and so is the whole exchange after the connect: a server that
-  // accepts and never answers, or answers a byte at a time, must not freeze the program.
+  // Every wait is bounded, and so is the whole exchange after the connect, a TLS handshake
+  // included: a server that accepts and never answers, or answers a byte at a time, must not
+  // freeze the program. An "https" URL carries the same bytes inside TLS.
   TPostResult PostForm(const std::string& url, const std::vector<TFormLine>& lines);
 
   std::string UserAgent;

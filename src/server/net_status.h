@@ -11,6 +11,11 @@ inline TExchangeStatus ConnectFailure(TNetStatus status) {
                                         : TExchangeStatus::ConnectFailed;
 }
 
+// A handshake cut by its limit is a timeout like any other; every other failure has a TLS reason.
+inline TExchangeStatus TlsFailure(TNetStatus status) {
+  return status == TNetStatus::TimedOut ? TExchangeStatus::TimedOut : TExchangeStatus::TlsFailed;
+}
+
 inline TExchangeStatus SendFailure(TNetStatus status) {
   return status == TNetStatus::TimedOut ? TExchangeStatus::TimedOut : TExchangeStatus::SendFailed;
 }

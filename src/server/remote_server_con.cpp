@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "common/notice.h"
+#include "platform/gui_wait.h"
 #include "server/reply_fields.h"
+#include "server/tls_failure_text.h"
 
 namespace porvan {
 
@@ -24,14 +26,24 @@ std::string MessageText(std::string field) {
 
 }  // namespace
 
-TRemoteServerCon::TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages,
+TRemoteServerCon::TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages, IGuiWait& waits,
                                    std::string serverURL)
-    : HttpClient(sockets), ServerURL(std::move(serverURL)), messages_(messages) {
+    : HttpClient(sockets),
+      ServerURL(std::move(serverURL)),
+      sockets_(sockets),
+      messages_(messages),
+      waits_(waits) {
   HttpClient.UserAgent = "Vindra Porvan Client";
 }
 
 std::string TRemoteServerCon::PostRequest(const std::vector<TFormLine>& lines) {
-  TPostResult result = HttpClient.PostForm(ServerURL, lines);
+  TPostResult result;
+  waits_.Run([&] { result = HttpClient.PostForm(ServerURL, lines); });
+  // An "offline" or a bare refusal that follows must not hide a certificate problem; the
+  // failure then goes on as any failed exchange does.
+  if (result.Status == TExchangeStatus::TlsFailed && sockets_.FirstTlsFailureOfRun()) {
+    ShowNotice(messages_, TlsFailureText(result.Tls));
+  }
   if (!result.Ok() || result.Body.empty()) {
     return {};
   }

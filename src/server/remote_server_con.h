@@ -10,13 +10,18 @@
 namespace porvan {
 
 class IMessageBox;
+class IGuiWait;
 
 class TRemoteServerCon {
  public:
-  // Every request goes to `serverURL`; a refused open is shown through `messages`.
-  TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages, std::string serverURL);
+  // Every request goes to `serverURL` and waits for its reply through `waits`; a refused open is
+  // shown through `messages`.
+  TRemoteServerCon(ISocketFactory& sockets, IMessageBox& messages, IGuiWait& waits,
+                   std::string serverURL);
 
   // The reply body, or empty text when the exchange failed; a non-empty body becomes LastReply.
+  // The exchange runs off the GUI thread; everything else here runs on it. The first TLS failure
+  // of the run is shown in a notice that names its reason.
   std::string PostRequest(const std::vector<TFormLine>& lines);
 
   // The client's address as the server sees it: the whole reply, unchanged.
@@ -51,7 +56,9 @@ class TRemoteServerCon {
  private:
   bool OpenAccess(const std::string& domain, const std::string& protocol);
 
+  ISocketFactory& sockets_;
   IMessageBox& messages_;
+  IGuiWait& waits_;
 };
 
 }  // namespace porvan

@@ -54,6 +54,14 @@ bool SplitHostPort(std::string_view hostPort, TUrlParts& parts) {
 
 }  // namespace
 
+bool TUrlParts::Secure() const {
+  return EqualsNoCase(Scheme, "https");
+}
+
+std::string TUrlParts::HostHeader() const {
+  return Port == (Secure() ? "443" : "80") ? Host : Host + ":" + Port;
+}
+
 std::string TUrlParts::ConnectHost() const {
   if (Host.size() >= 2 && Host.front() == '[' && Host.back() == ']') {
     return Host.substr(1, Host.size() - 2);
@@ -97,13 +105,11 @@ TSplitUrl SplitUrl(std::string_view url) {
     return result;
   }
 
-  const bool http = EqualsNoCase(parts.Scheme, "http");
-  if (EqualsNoCase(parts.Scheme, "https")) {
-    result.Status = TUrlStatus::SecureScheme;
-  } else if (!http && parts.Port.empty()) {
+  const bool knownScheme = EqualsNoCase(parts.Scheme, "http") || parts.Secure();
+  if (!knownScheme && parts.Port.empty()) {
     result.Status = TUrlStatus::SchemeWithoutPort;
   } else if (parts.Port.empty()) {
-    parts.Port = "80";
+    parts.Port = parts.Secure() ? "443" : "80";
   } else if (!IsValidPort(parts.Port)) {
     result.Status = TUrlStatus::BadPort;
   }

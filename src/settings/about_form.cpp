@@ -36,14 +36,14 @@ TfmAbout::TfmAbout(TPlatform& platform, const TfmAboutControls& controls)
 
 void TfmAbout::FormActivate() {
   lblVersionInfo.SetText(SysVar->VersionInfo.FileVersion);
-  const std::string& folder = platform_.Conventions.HistoryFolder;
-  const std::string path =
+  const TPath& folder = platform_.Conventions.HistoryFolder;
+  const TPath path =
       PathInFolder(folder.empty() ? ExecutableFolder(platform_.Process.ExecutablePath()) : folder,
-                   "history.txt");
+                   PathFromUtf8("history.txt"));
   const std::optional<std::string> history = platform_.Files.LoadFile(path);
   if (!history) {
     Memo1.SetText({});
-    ShowErrorReport(platform_.Messages, "Cannot open file " + path + ".");
+    ShowErrorReport(platform_.Messages, "Cannot open file " + PathDisplayText(path) + ".");
     return;
   }
   Memo1.SetText(WithCrLfLineBreaks(*history));

@@ -9,6 +9,7 @@
 #include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "platform/open_file_dialog.h"
+#include "platform/path.h"
 #include "platform/process_info.h"
 #include "server/remote_server_con.h"
 #include "settings/executable_folder.h"
@@ -53,12 +54,20 @@ void TfmConfig::FormActivate() {
 }
 
 void TfmConfig::fPathButtonClick(IEditBox& sender) {
-  const std::optional<std::string> chosen = platform_.OpenDialog.Choose(
+  const std::optional<TPath> chosen = platform_.OpenDialog.Choose(
       {Utf8ToCp949(kChooseProgramTitle), ProgramFilter(platform_.Conventions.ProgramPattern),
-       sender.Text()});
-  if (chosen) {
-    sender.SetText(*chosen);
+       PathFromCp949(sender.Text())});
+  if (!chosen) {
+    return;
   }
+  // Stored with "?" in place of what CP949 lacks, the path would name no file at all.
+  const std::optional<std::string> value = PathToCp949(*chosen);
+  if (!value) {
+    ShowNotice(platform_.Messages, Utf8ToCp949(kUnstorablePathText) + PathDisplayText(*chosen) +
+                                       Utf8ToCp949(kUnstorablePathAdvice));
+    return;
+  }
+  sender.SetText(*value);
 }
 
 void TfmConfig::btnOkClick() {
@@ -85,7 +94,8 @@ bool TfmConfig::FormKeyDown(int key) {
 }
 
 bool TfmConfig::IsValidDomain(const std::string& domain) {
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, SysVar->GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits,
+                          SysVar->GetServerURL());
   if (!server.IsValidDomain(domain)) {
     ShowNotice(platform_.Messages, server.LastMessage);
     return false;
@@ -117,7 +127,7 @@ void TfmConfig::btnMakeShortcutClick() {
                               mb::kYesNo | mb::kIconInformation) != mb::kIdYes) {
     return;
   }
-  const std::string executable = platform_.Process.ExecutablePath();
+  const TPath executable = platform_.Process.ExecutablePath();
   if (!CreateShortcut(platform_, TShellFolderKind::Desktop,
                       ShortcutFileName(domain, platform_.Conventions.ShortcutExtension), executable,
                       ExecutableFolder(executable),

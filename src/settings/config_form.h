@@ -8,6 +8,13 @@
 
 namespace porvan {
 
+// The notice for a picked program whose path the settings file (CP949) cannot hold, UTF-8; the
+// path follows it, each such character shown as "?", then kUnstorablePathAdvice.
+inline constexpr const char* kUnstorablePathText =
+    "선택한 파일의 경로에 설정 파일에 저장할 수 없는 문자가 있습니다 (? 로 표시):\r";
+inline constexpr const char* kUnstorablePathAdvice =
+    "\r\r한글과 영문 이름의 폴더에 있는 프로그램을 선택해주세요";
+
 // The controls the form logic reaches, named as the dialog names them.
 struct TfmConfigControls {
   IEditBox& fFTPPath;  // the FTP program's path, under "FTP 접속 프로그램 설정"
@@ -24,7 +31,8 @@ class TfmConfig : public TfmConfigControls {
   TfmConfig(TPlatform& platform, const TfmConfigControls& controls);
 
   void FormActivate();
-  // Shared by the buttons of both path boxes; `sender` is the box whose button was pressed.
+  // Shared by the buttons of both path boxes; `sender` is the box whose button was pressed. A
+  // pick the settings file cannot hold is refused with a notice, and the box keeps its text.
   void fPathButtonClick(IEditBox& sender);
   // Stores both paths and closes with OK. When the settings file cannot be written the error
   // box says so and the dialog stays open; after a failed FTP write the SSH path is not stored.

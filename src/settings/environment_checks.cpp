@@ -5,7 +5,9 @@
 #include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/file_system.h"
+#include "platform/gui_wait.h"
 #include "platform/network_state.h"
+#include "platform/path.h"
 #include "platform/program_launcher.h"
 #include "server/remote_server_con.h"
 #include "settings/sys_var.h"
@@ -24,24 +26,29 @@ void Launch(TPlatform& platform, const TClientProgram& program) {
     ShowNotice(platform.Messages, Utf8ToCp949(program.NotSetNotice));
     return;
   }
-  if (!platform.Files.IsFile(program.Path)) {
+  const TPath path = PathFromCp949(program.Path);
+  if (!platform.Files.IsFile(path)) {
     ShowNotice(platform.Messages, Utf8ToCp949(program.MissingNotice));
     return;
   }
   // A program that fails to start is the user's to notice; nothing here can mend it.
-  platform.Launcher.Open(program.Path);
+  platform.Launcher.Open(path);
 }
 
 }  // namespace
 
 void TSysVar::CheckConnection() {
-  if (platform_.Network.IsOffline()) {
+  // The platform's answer may wait for the system's network service to start, so it waits off
+  // the GUI thread as the request does.
+  bool offline = false;
+  platform_.Waits.Run([&] { offline = platform_.Network.IsOffline(); });
+  if (offline) {
     IsOffline = true;
   }
   if (IsOffline) {
     return;
   }
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits, GetServerURL());
   ClientIP = server.GetClientIP();
   if (ClientIP.empty()) {
     IsOffline = true;
@@ -49,7 +56,7 @@ void TSysVar::CheckConnection() {
 }
 
 TVersionCheck TSysVar::IsLatestVersion() {
-  TRemoteServerCon server(platform_.Sockets, platform_.Messages, GetServerURL());
+  TRemoteServerCon server(platform_.Sockets, platform_.Messages, platform_.Waits, GetServerURL());
   const TVersionCheck result = server.CheckVersion(VersionInfo.FileVersion);
   if (result == TVersionCheck::UpdateAvailable) {
     UpdateURL = server.UpdateURL;

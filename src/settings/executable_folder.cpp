@@ -14,10 +14,12 @@ bool IsSeparator(char c) {
 
 }  // namespace
 
-std::string ExecutableFolder(const std::string& executablePath) {
+// Separators are ASCII, so they are found in the path's UTF-8 form byte by byte.
+TPath ExecutableFolder(const TPath& path) {
+  const std::string executablePath = PathToUtf8(path);
   const std::size_t last = executablePath.find_last_of("\\/:");
   if (last == std::string::npos) {
-    return {};
+    return TPath();
   }
   std::size_t end = last + 1;
   // A separator stays only where it is the root itself: "\" or the one after "C:".
@@ -26,19 +28,20 @@ std::string ExecutableFolder(const std::string& executablePath) {
   if (IsSeparator(executablePath[last]) && !isRoot) {
     --end;
   }
-  return executablePath.substr(0, end);
+  return PathFromUtf8(executablePath.substr(0, end));
 }
 
-std::string StateFileStem(TPlatform& platform) {
-  const std::string& stem = platform.Conventions.StateFileStem;
+TPath StateFileStem(TPlatform& platform) {
+  const TPath& stem = platform.Conventions.StateFileStem;
   return stem.empty() ? platform.Process.ExecutablePath() : stem;
 }
 
-std::string PathInFolder(const std::string& folder, const std::string& name) {
+TPath PathInFolder(const TPath& folderPath, const TPath& name) {
+  const std::string folder = PathToUtf8(folderPath);
   if (folder.empty() || IsSeparator(folder.back())) {
-    return folder + name;
+    return PathFromUtf8(folder + PathToUtf8(name));
   }
-  return folder + "\\" + name;
+  return PathFromUtf8(folder + "\\" + PathToUtf8(name));
 }
 
 }  // namespace porvan

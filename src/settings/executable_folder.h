@@ -1,7 +1,7 @@
 // The folder of the running executable, where its settings, history and shortcuts point.
 #pragma once
 
-#include <string>
+#include "platform/path.h"
 
 namespace porvan {
 
@@ -9,13 +9,13 @@ struct TPlatform;
 
 // The directory part of `executablePath`, without a trailing "\" except for a root ("C:\",
 // "\"). Both "\" and "/" separate; "C:" alone is a drive. Empty for a bare file name.
-std::string ExecutableFolder(const std::string& executablePath);
+TPath ExecutableFolder(const TPath& executablePath);
 
 // The path the settings file and the access journal are named after: the desktop's stem, or
 // the executable's path where it has none.
-std::string StateFileStem(TPlatform& platform);
+TPath StateFileStem(TPlatform& platform);
 
 // `name` inside `folder`, with exactly one "\" between them.
-std::string PathInFolder(const std::string& folder, const std::string& name);
+TPath PathInFolder(const TPath& folder, const TPath& name);
 
 }  // namespace porvan

@@ -18,23 +18,26 @@ bool HoldsLineEnd(const std::string& text) {
 
 }  // namespace
 
-std::string SettingsPathFor(const std::string& executablePath) {
+TPath SettingsPathFor(const TPath& path) {
+  // Separators and "." are ASCII, so they are found in the UTF-8 form byte by byte.
+  const std::string executablePath = PathToUtf8(path);
   std::size_t nameStart = executablePath.find_last_of("\\/");
   nameStart = (nameStart == std::string::npos) ? 0 : nameStart + 1;
   std::size_t dot = executablePath.rfind('.');
   if (dot == std::string::npos || dot < nameStart) {
-    return executablePath + ".ini";
+    return PathFromUtf8(executablePath + ".ini");
   }
-  return executablePath.substr(0, dot) + ".ini";
+  return PathFromUtf8(executablePath.substr(0, dot) + ".ini");
 }
 
-std::string TSettingsFile::Path() const {
+TPath TSettingsFile::Path() const {
   return SettingsPathFor(stem_.empty() ? process_.ExecutablePath() : stem_);
 }
 
-std::string TSettingsFile::Load(const std::string& path) const {
+std::string TSettingsFile::Load(const TPath& path) const {
   if (files_.FileSize(path).value_or(0) > kMaxSettingsFileBytes) {
-    throw TSettingsError("The settings file " + path + " is larger than 1 MiB and was not read");
+    throw TSettingsError("The settings file " + PathDisplayText(path) +
+                         " is larger than 1 MiB and was not read");
   }
   return files_.LoadFile(path).value_or(std::string());
 }
@@ -45,13 +48,13 @@ std::string TSettingsFile::Read(const std::string& section, const std::string& k
 
 void TSettingsFile::Write(const std::string& section, const std::string& key,
                           const std::string& value) {
-  const std::string path = Path();
+  const TPath path = Path();
   if (HoldsLineEnd(section) || HoldsLineEnd(key) || HoldsLineEnd(value)) {
-    throw TWriteError(path, "a setting may not hold a line break or NUL");
+    throw TWriteError(PathDisplayText(path), "a setting may not hold a line break or NUL");
   }
   const std::string bytes = Load(path);
   if (!files_.SaveFile(path, WriteProfileValue(bytes, section, key, value))) {
-    throw TWriteError(path);
+    throw TWriteError(PathDisplayText(path));
   }
 }
 

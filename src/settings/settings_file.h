@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 class IFileSystem;
@@ -12,7 +14,7 @@ class IProcessInfo;
 
 // The executable's path with the extension of its file name (from the last ".") replaced by
 // ".ini"; a file name without "." gets ".ini" appended. Both separators count.
-std::string SettingsPathFor(const std::string& executablePath);
+TPath SettingsPathFor(const TPath& executablePath);
 
 // Settings are a few short lines; a larger file is no settings file, and would be read and
 // parsed whole on every access.
@@ -23,10 +25,10 @@ inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t{1024} * 102
 class TSettingsFile {
  public:
   // `stem` names the file as SettingsPathFor does; empty: the executable's path.
-  TSettingsFile(IFileSystem& files, IProcessInfo& process, std::string stem = {})
+  TSettingsFile(IFileSystem& files, IProcessInfo& process, TPath stem = {})
       : files_(files), process_(process), stem_(std::move(stem)) {}
 
-  std::string Path() const;
+  TPath Path() const;
   // Both throw TSettingsError, without loading it, for a file beyond kMaxSettingsFileBytes.
   std::string Read(const std::string& section, const std::string& key) const;
   // Throws TWriteError when the file cannot be written, or when the section, key or value holds
@@ -35,11 +37,11 @@ class TSettingsFile {
   void Write(const std::string& section, const std::string& key, const std::string& value);
 
  private:
-  std::string Load(const std::string& path) const;
+  std::string Load(const TPath& path) const;
 
   IFileSystem& files_;
   IProcessInfo& process_;
-  const std::string stem_;
+  const TPath stem_;
 };
 
 }  // namespace porvan

@@ -22,26 +22,27 @@ const char* RegistryValueName(TShellFolderKind kind) {
 }
 
 // A folder already ending in "/" (a POSIX desktop) is left as it is.
-std::string WithTrailingSeparator(std::string folder) {
+TPath WithTrailingSeparator(const TPath& path) {
+  std::string folder = PathToUtf8(path);
   if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') {
     folder += '\\';
   }
-  return folder;
+  return PathFromUtf8(folder);
 }
 
 }  // namespace
 
-std::string GetShellFolder(IShellFolders& folders, TShellFolderKind kind) {
+TPath GetShellFolder(IShellFolders& folders, TShellFolderKind kind) {
   const char* valueName = RegistryValueName(kind);
   if (valueName == nullptr) {
-    return {};
+    return TPath();
   }
-  std::string folder = folders.RegistryShellFolder(valueName);
+  TPath folder = folders.RegistryShellFolder(valueName);
   // Newer systems may keep only "User Shell Folders"; the desktop must still be found.
   if (folder.empty() && kind == TShellFolderKind::Desktop) {
     folder = folders.KnownDesktopFolder();
   }
-  return WithTrailingSeparator(std::move(folder));
+  return WithTrailingSeparator(folder);
 }
 
 }  // namespace porvan

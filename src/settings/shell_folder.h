@@ -1,7 +1,7 @@
 // GetShellFolder: the folder of one of the user's special folders, ready to take a file name.
 #pragma once
 
-#include <string>
+#include "platform/path.h"
 
 namespace porvan {
 
@@ -11,8 +11,8 @@ class IShellFolders;
 enum class TShellFolderKind { StartMenu, Desktop, Startup, None };
 
 // The folder's path from the registry's shell folders, ending in "\"; for the desktop, the
-// known-folder path when the registry holds no value. Empty text when the folder is unknown
+// known-folder path when the registry holds no value. An empty path when the folder is unknown
 // and for the kind None: the caller must not put a file there.
-std::string GetShellFolder(IShellFolders& folders, TShellFolderKind kind);
+TPath GetShellFolder(IShellFolders& folders, TShellFolderKind kind);
 
 }  // namespace porvan

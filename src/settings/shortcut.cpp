@@ -31,10 +31,10 @@ bool IsUsableInFileName(const std::string& domain) {
 
 namespace {
 
-std::string LinkFailureText(const TLinkWriteResult& result, const std::string& linkPath) {
+std::string LinkFailureText(const TLinkWriteResult& result, const TPath& linkPath) {
   std::string text = result.Failure == TLinkFailure::Unavailable
                          ? "Cannot create the shell link object."
-                         : "Cannot save shortcut " + linkPath + ".";
+                         : "Cannot save shortcut " + PathDisplayText(linkPath) + ".";
   if (!result.SystemMessage.empty()) {
     text += "\r\n" + result.SystemMessage;
   }
@@ -44,14 +44,14 @@ std::string LinkFailureText(const TLinkWriteResult& result, const std::string& l
 }  // namespace
 
 bool CreateShortcut(TPlatform& platform, TShellFolderKind kind, const std::string& fileName,
-                    const std::string& target, const std::string& workingDirectory,
+                    const TPath& target, const TPath& workingDirectory,
                     const std::string& arguments) {
-  const std::string folder = GetShellFolder(platform.ShellFolders, kind);
+  const TPath folder = GetShellFolder(platform.ShellFolders, kind);
   if (folder.empty()) {
     ShowErrorReport(platform.Messages, "Cannot find the folder for shortcut " + fileName + ".");
     return false;
   }
-  const std::string linkPath = PathInFolder(folder, fileName);
+  const TPath linkPath = PathInFolder(folder, PathFromCp949(fileName));
   const TLinkWriteResult result =
       platform.ShellLinks.Write(linkPath, {target, workingDirectory, arguments});
   if (!result.Written()) {

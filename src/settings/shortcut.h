@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/path.h"
 #include "settings/shell_folder.h"
 
 namespace porvan {
@@ -22,10 +23,11 @@ std::string ShortcutArguments(const std::string& domain, const std::string& clie
 // values, so the bytes are checked one by one.
 bool IsUsableInFileName(const std::string& domain);
 
-// Writes the link `fileName` into the folder of `kind`. When the folder is unknown or the link
-// cannot be made or saved, shows the error box that says so and returns false.
+// Writes the link `fileName` (CP949, as the arguments) into the folder of `kind`. When the
+// folder is unknown or the link cannot be made or saved, shows the error box that says so and
+// returns false.
 bool CreateShortcut(TPlatform& platform, TShellFolderKind kind, const std::string& fileName,
-                    const std::string& target, const std::string& workingDirectory,
+                    const TPath& target, const TPath& workingDirectory,
                     const std::string& arguments);
 
 }  // namespace porvan

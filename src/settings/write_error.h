@@ -14,6 +14,7 @@ class TSettingsError : public std::runtime_error {
 
 class TWriteError : public TSettingsError {
  public:
+  // `path` is the file's path as the notice shows it, CP949.
   explicit TWriteError(const std::string& path) : TSettingsError("Unable to write to " + path) {}
   // The write was refused before the file was touched, for `reason`.
   TWriteError(const std::string& path, const std::string& reason)

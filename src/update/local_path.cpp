@@ -2,6 +2,7 @@
 #include "update/local_path.h"
 
 #include "common/text_bytes.h"
+#include "platform/code_page.h"
 #include "update/url_text.h"
 
 namespace porvan {
@@ -14,9 +15,10 @@ std::string DownloadFileName(std::string_view filename, std::string_view resolve
   return std::string(last == std::string_view::npos ? filename : filename.substr(last + 1));
 }
 
-std::string LocalDownloadPath(std::string_view saveDir, std::string_view filename,
-                              std::string_view resolvedURL) {
-  return std::string(saveDir) + "\\" + DownloadFileName(filename, resolvedURL);
+TPath LocalDownloadPath(const TPath& saveDir, std::string_view filename,
+                        std::string_view resolvedURL) {
+  return PathFromUtf8(PathToUtf8(saveDir) + "\\" +
+                      Cp949ToUtf8(DownloadFileName(filename, resolvedURL)));
 }
 
 }  // namespace porvan

@@ -4,15 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "platform/path.h"
+
 namespace porvan {
 
 // The name a download is saved under: the part of `filename` after its last "\" or ":" when
 // `filename` is not blank (codes 0-32 only), else the file-name part of `resolvedURL`.
 std::string DownloadFileName(std::string_view filename, std::string_view resolvedURL);
 
-// `saveDir` + "\" + DownloadFileName(filename, resolvedURL). The "\" is inserted even after a
-// folder that ends in one, and nothing else is checked or changed.
-std::string LocalDownloadPath(std::string_view saveDir, std::string_view filename,
-                              std::string_view resolvedURL);
+// `saveDir` + "\" + DownloadFileName(filename, resolvedURL), the name read as CP949. The "\" is
+// inserted even after a folder that ends in one, and nothing else is checked or changed.
+TPath LocalDownloadPath(const TPath& saveDir, std::string_view filename,
+                        std::string_view resolvedURL);
 
 }  // namespace porvan

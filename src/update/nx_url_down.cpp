@@ -62,7 +62,7 @@ TResolveResult TCustomURLDownload::ResolveRedirects(const std::string& URL) cons
   }
 }
 
-bool TCustomURLDownload::DownloadToDir(const std::string& SaveDir, const std::string& Filename) {
+bool TCustomURLDownload::DownloadToDir(const TPath& SaveDir, const std::string& Filename) {
   // A handler that runs while the transfer handles window messages may ask for another
   // download; a nested one would rewrite this one's state and its file under it.
   if (running_) {
@@ -76,7 +76,8 @@ bool TCustomURLDownload::DownloadToDir(const std::string& SaveDir, const std::st
   Started = false;
   handlerFailed_ = false;
   Refusal = TDownloadRefusal::None;
-  const TResolveResult resolved = ResolveRedirects(URL);
+  TResolveResult resolved;
+  waits_.Run([&] { resolved = ResolveRedirects(URL); });
   if (resolved.Status != TResolveStatus::Ok) {
     Refusal = resolved.Refusal;
     return false;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/gui_wait.h"
 #include "platform/socket.h"
 #include "platform/url_transfer.h"
 #include "server/exchange_deadline.h"
@@ -51,8 +52,10 @@ struct TResolveResult {
 // as long as its component.
 class TCustomURLDownload final : public IUrlTransferEvents {
  public:
-  TCustomURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer)
-      : sockets_(sockets), transfer_(transfer) {}
+  // The redirect probes wait through `waits`, off the GUI thread; the transfer pumps messages
+  // of its own.
+  TCustomURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer, IGuiWait& waits)
+      : sockets_(sockets), transfer_(transfer), waits_(waits) {}
   TCustomURLDownload(const TCustomURLDownload&) = delete;
   TCustomURLDownload& operator=(const TCustomURLDownload&) = delete;
 
@@ -60,9 +63,9 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   TOnStartEvent OnStart;
   TOnStopEvent OnStop;
   TOnProgressEvent OnProgressStatus;
-  std::string LocalFileName;  // set just before the transfer begins
-  bool Started = false;       // cleared when a download begins, set by the start notification
-  std::string ErrorText;      // of the last stop notification
+  TPath LocalFileName;    // set just before the transfer begins
+  bool Started = false;   // cleared when a download begins, set by the start notification
+  std::string ErrorText;  // of the last stop notification
   TDownloadRefusal Refusal = TDownloadRefusal::None;  // of the last download
 
   // Bounds of each probe and of the transfer's waits; members so tests can shorten them.
@@ -78,8 +81,8 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   // installer's file name is refused before anything is written, and a redirect the platform
   // follows by itself ends the transfer unless JudgeRedirect allows it. A call made while a
   // download of this object runs changes nothing and gives false.
-  bool DownloadToDir(const std::string& SaveDir, const std::string& Filename);
-  bool DownloadToDir(const std::string& SaveDir) { return DownloadToDir(SaveDir, std::string()); }
+  bool DownloadToDir(const TPath& SaveDir, const std::string& Filename);
+  bool DownloadToDir(const TPath& SaveDir) { return DownloadToDir(SaveDir, std::string()); }
 
   // The platform's notifications. A handler's exception stops here: it must not unwind
   // through the platform's frames. It fails the download and ends the transfer.
@@ -98,6 +101,7 @@ class TCustomURLDownload final : public IUrlTransferEvents {
 
   ISocketFactory& sockets_;
   IUrlTransfer& transfer_;
+  IGuiWait& waits_;
   bool handlerFailed_ = false;
   bool running_ = false;
   std::string transferURL_;  // where the running transfer is, after the platform's redirects
@@ -106,16 +110,16 @@ class TCustomURLDownload final : public IUrlTransferEvents {
 // The component callers use: where to save, under which name, and the one operation.
 class TNxURLDownload {
  public:
-  TNxURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer)
-      : URLDownload(sockets, transfer) {}
+  TNxURLDownload(ISocketFactory& sockets, IUrlTransfer& transfer, IGuiWait& waits)
+      : URLDownload(sockets, transfer, waits) {}
 
   TCustomURLDownload URLDownload;
-  std::string SaveDir;
-  std::string Filename;  // may be empty: the name then comes from the resolved URL
+  TPath SaveDir;
+  std::string Filename;  // CP949; may be empty: the name then comes from the resolved URL
 
   const std::string& URL() const { return URLDownload.URL; }
   void SetURL(const std::string& value) { URLDownload.URL = value; }
-  const std::string& LocalFileName() const { return URLDownload.LocalFileName; }
+  const TPath& LocalFileName() const { return URLDownload.LocalFileName; }
   void SetOnStart(TOnStartEvent handler) { URLDownload.OnStart = std::move(handler); }
   void SetOnStop(TOnStopEvent handler) { URLDownload.OnStop = std::move(handler); }
   void SetOnProgressStatus(TOnProgressEvent handler) {

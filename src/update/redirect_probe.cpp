@@ -89,9 +89,9 @@ TProbeResult ProbeURL(const std::string& url, ISocketFactory& sockets, IUrlTrans
   const TSplitUrl split = SplitUrl(url);
   switch (split.Status) {
     case TUrlStatus::Ok:
-      return ProbePlain(split.Parts, referer, sockets, limits, clock);
-    case TUrlStatus::SecureScheme:
-      return ProbeSecure(url, referer, transfer, limits);
+      // The platform's transfer checks certificates and follows the download's own redirects.
+      return split.Parts.Secure() ? ProbeSecure(url, referer, transfer, limits)
+                                  : ProbePlain(split.Parts, referer, sockets, limits, clock);
     default:
       return Failed(TExchangeStatus::BadUrl);
   }

@@ -26,7 +26,8 @@ std::optional<int> DownloadPercentage(std::uint32_t Position, std::uint32_t Max)
 }
 
 void TfmUpdateAlert::FormCreate() {
-  NxURLDownload = std::make_unique<TNxURLDownload>(platform_.Sockets, platform_.UrlTransfer);
+  NxURLDownload =
+      std::make_unique<TNxURLDownload>(platform_.Sockets, platform_.UrlTransfer, platform_.Waits);
   NxURLDownload->SetOnStart(
       [this](TCustomURLDownload& sender, const std::string& url) { DownloadStart(sender, url); });
   NxURLDownload->SetOnStop([this](TCustomURLDownload& sender) { DownloadStop(sender); });
@@ -40,7 +41,7 @@ void TfmUpdateAlert::BitBtn1Click() {
   if (NxURLDownload->URLDownload.Running()) {
     return;
   }
-  const std::string saveDir = GetTempDir();
+  const TPath saveDir = GetTempDir();
   if (saveDir.empty()) {
     ShowNotice(platform_.Messages, Utf8ToCp949(kUpdateAlertNoTempText));
     return;
@@ -65,7 +66,8 @@ void TfmUpdateAlert::ReportRefusal() {
   }
   // Only a transfer that began wrote to the path; a refusal before it leaves older files be.
   if (download.Started && !platform_.Files.RemoveFile(download.LocalFileName)) {
-    notice += "\r\n" + Utf8ToCp949(kInstallerNotRemovedText) + download.LocalFileName;
+    notice +=
+        "\r\n" + Utf8ToCp949(kInstallerNotRemovedText) + PathDisplayText(download.LocalFileName);
   }
   ShowNotice(platform_.Messages, notice);
 }
@@ -90,7 +92,7 @@ bool TfmUpdateAlert::FormKeyDown(int key) {
   return true;
 }
 
-std::string TfmUpdateAlert::GetTempDir() {
+TPath TfmUpdateAlert::GetTempDir() {
   if (TempDir.empty()) {
     TempDir = platform_.TempPath.Query(kTempPathLength);
   }

@@ -35,7 +35,7 @@ inline constexpr const char* kUpdateAlertSkipText = "업데이트 안함";
 inline constexpr const char* kUpdateAlertNoTempText =
     "임시 폴더를 찾을 수 없어 업데이트를 내려받을 수 없습니다.";
 
-// GetTempPathA's buffer holds 1,024 bytes and is offered as 1023.
+// The temporary folder's buffer holds 1,024 units and is offered as 1023.
 inline constexpr std::uint32_t kTempPathLength = 1023;
 
 // Position x 100 / Max rounded down, in 64-bit unsigned arithmetic so large files do not
@@ -70,7 +70,7 @@ class TfmUpdateAlert : public TfmUpdateAlertControls {
 
   // The platform's temporary folder, asked once; empty when the platform cannot say or its
   // path does not fit the buffer.
-  std::string GetTempDir();
+  TPath GetTempDir();
 
   void DownloadStart(TCustomURLDownload& Sender, const std::string& URL);
   // Starts the installer only when this transfer succeeded, its file is there and its
@@ -81,9 +81,9 @@ class TfmUpdateAlert : public TfmUpdateAlertControls {
                               const std::string& StatusText, bool& Abort);
 
   const std::string UpdateURL;
-  std::string TempDir;
+  TPath TempDir;
   std::unique_ptr<TNxURLDownload> NxURLDownload;
-  std::string SetupFile;
+  TPath SetupFile;
 
  private:
   // What stopped the installer of the last download, with the facts its notice names.

@@ -3,6 +3,7 @@
 
 #include "platform/code_page.h"
 #include "win32/dialog_parts.h"
+#include "win32/view/visual_styles.h"
 
 namespace porvan {
 namespace {
@@ -71,6 +72,8 @@ bool TAboutWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 int ShowAbout(TPlatform& platform, HWND owner) {
+  // Its push button and memo are the system's own: themed, unlike the main window's.
+  const TVisualStyles styles;
   TAboutWindow window(platform);
   return window.ShowModal(owner);
 }

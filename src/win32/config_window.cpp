@@ -3,6 +3,7 @@
 
 #include "platform/code_page.h"
 #include "win32/dialog_parts.h"
+#include "win32/view/visual_styles.h"
 #include "win32/wide_text.h"
 
 namespace porvan {
@@ -101,6 +102,8 @@ bool TConfigWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 int ShowConfig(TPlatform& platform, HWND owner) {
+  // Its check boxes, lists and push buttons are the system's own: themed, unlike the main window's.
+  const TVisualStyles styles;
   TConfigWindow window(platform);
   return window.ShowModal(owner);
 }

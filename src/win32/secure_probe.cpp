@@ -4,8 +4,11 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "win32/wide_text.h"
 
@@ -17,6 +20,26 @@ struct TInternetClose {
   void operator()(HINTERNET handle) const { InternetCloseHandle(handle); }
 };
 using TInternetHandle = std::unique_ptr<void, TInternetClose>;
+
+// One probe, shared by the caller and the thread that runs it. WinINet bounds each wait but not
+// the whole request, and Wine's WinINet does not end a call whose handle another thread closes;
+// so the caller waits for the thread only until the deadline, and then closes the request (which
+// ends the call on Windows) and leaves the thread to end on WinINet's own time limits.
+struct TProbeJob {
+  std::mutex Mutex;
+  std::condition_variable Ended;
+  bool Finished = false;
+  TSecureProbeReply Reply;
+  HINTERNET Request = nullptr;  // closed by whichever side comes first
+};
+
+void CloseRequest(TProbeJob& job) {
+  const std::lock_guard<std::mutex> lock(job.Mutex);
+  if (job.Request != nullptr) {
+    InternetCloseHandle(job.Request);
+    job.Request = nullptr;
+  }
+}
 
 void SetTimeLimit(HINTERNET handle, DWORD option, std::chrono::milliseconds limit) {
   DWORD value = static_cast<DWORD>(limit.count());
@@ -39,10 +62,8 @@ std::wstring QueryText(HINTERNET request, DWORD info) {
   return text;
 }
 
-}  // namespace
-
-TSecureProbeReply ProbeWithWinInet(const std::string& url, const std::string& referer,
-                                   const TTransferLimits& limits) {
+TSecureProbeReply RunProbe(TProbeJob& job, const std::string& url, const std::string& referer,
+                           const TTransferLimits& limits) {
   TSecureProbeReply reply;
   std::wstring wideUrl = Wide(url);
   wchar_t host[INTERNET_MAX_HOST_NAME_LENGTH] = {};
@@ -78,22 +99,48 @@ TSecureProbeReply ProbeWithWinInet(const std::string& url, const std::string& re
   const DWORD flags = INTERNET_FLAG_SECURE | INTERNET_FLAG_NO_AUTO_REDIRECT |
                       INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_UI | INTERNET_FLAG_RELOAD |
                       INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
-  const TInternetHandle request(HttpOpenRequestW(connection.get(), L"HEAD", target.c_str(),
-                                                 L"HTTP/1.1", wideReferer.c_str(), nullptr, flags,
-                                                 0));
-  if (!request || !HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0)) {
+  HINTERNET request = HttpOpenRequestW(connection.get(), L"HEAD", target.c_str(), L"HTTP/1.1",
+                                       wideReferer.c_str(), nullptr, flags, 0);
+  if (request == nullptr) {
     return reply;
+  }
+  {
+    const std::lock_guard<std::mutex> lock(job.Mutex);
+    job.Request = request;
   }
   DWORD status = 0;
   DWORD size = sizeof status;
-  if (!HttpQueryInfoW(request.get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status,
-                      &size, nullptr)) {
-    return reply;
+  if (HttpSendRequestW(request, nullptr, 0, nullptr, 0) &&
+      HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+                     nullptr)) {
+    reply.Answered = true;
+    reply.Status = static_cast<int>(status);
+    reply.Location = Narrow(QueryText(request, HTTP_QUERY_LOCATION));
   }
-  reply.Answered = true;
-  reply.Status = static_cast<int>(status);
-  reply.Location = Narrow(QueryText(request.get(), HTTP_QUERY_LOCATION));
+  CloseRequest(job);
   return reply;
+}
+
+}  // namespace
+
+TSecureProbeReply ProbeWithWinInet(const std::string& url, const std::string& referer,
+                                   const TTransferLimits& limits) {
+  auto job = std::make_shared<TProbeJob>();
+  std::thread([job, url, referer, limits] {
+    TSecureProbeReply reply = RunProbe(*job, url, referer, limits);
+    const std::lock_guard<std::mutex> lock(job->Mutex);
+    job->Reply = std::move(reply);
+    job->Finished = true;
+    job->Ended.notify_one();
+  }).detach();
+  // The connect happens inside the send, so the deadline takes its limit as well.
+  std::unique_lock<std::mutex> lock(job->Mutex);
+  if (job->Ended.wait_for(lock, limits.Connect + limits.Probe, [&job] { return job->Finished; })) {
+    return job->Reply;
+  }
+  lock.unlock();
+  CloseRequest(*job);
+  return {};
 }
 
 }  // namespace porvan

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "platform/code_page.h"
-#include "win32/wide_text.h"
 
 namespace porvan {
 
@@ -45,11 +44,10 @@ std::string SignerSubject(HANDLE state) {
 
 }  // namespace
 
-TSignatureFacts TWin32FileSignatures::Check(const std::string& path) {
-  const std::wstring file = Wide(path);
+TSignatureFacts TWin32FileSignatures::Check(const TPath& path) {
   WINTRUST_FILE_INFO fileInfo{};
   fileInfo.cbStruct = sizeof fileInfo;
-  fileInfo.pcwszFilePath = file.c_str();
+  fileInfo.pcwszFilePath = path.c_str();
   WINTRUST_DATA data{};
   data.cbStruct = sizeof data;
   data.dwUIChoice = WTD_UI_NONE;

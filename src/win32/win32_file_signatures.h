@@ -7,7 +7,7 @@ namespace porvan {
 
 class TWin32FileSignatures : public IFileSignatures {
  public:
-  TSignatureFacts Check(const std::string& path) override;
+  TSignatureFacts Check(const TPath& path) override;
 };
 
 }  // namespace porvan

@@ -7,18 +7,16 @@
 #include <limits>
 
 #include "win32/handle.h"
-#include "win32/wide_text.h"
 
 namespace porvan {
 
-std::optional<std::string> TWin32FileSystem::LoadFile(const std::string& path) {
+std::optional<std::string> TWin32FileSystem::LoadFile(const TPath& path) {
   return LoadFileHead(path, std::numeric_limits<std::size_t>::max());
 }
 
-std::optional<std::string> TWin32FileSystem::LoadFileHead(const std::string& path,
-                                                          std::size_t limit) {
-  THandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+std::optional<std::string> TWin32FileSystem::LoadFileHead(const TPath& path, std::size_t limit) {
+  THandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) {
     return std::nullopt;
   }
@@ -35,9 +33,8 @@ std::optional<std::string> TWin32FileSystem::LoadFileHead(const std::string& pat
   return bytes;
 }
 
-bool TWin32FileSystem::SaveFile(const std::string& path, std::string_view bytes) {
-  const std::wstring target = Wide(path);
-  const std::wstring temporary = target + L".new";
+bool TWin32FileSystem::SaveFile(const TPath& path, std::string_view bytes) {
+  const std::wstring temporary = path.native() + L".new";
   THandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) {
@@ -52,7 +49,7 @@ bool TWin32FileSystem::SaveFile(const std::string& path, std::string_view bytes)
   }
   written = written && FlushFileBuffers(file.get());
   written = file.Close() && written;
-  if (!written || !MoveFileExW(temporary.c_str(), target.c_str(),
+  if (!written || !MoveFileExW(temporary.c_str(), path.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(temporary.c_str());
     return false;
@@ -60,30 +57,30 @@ bool TWin32FileSystem::SaveFile(const std::string& path, std::string_view bytes)
   return true;
 }
 
-std::optional<std::uint64_t> TWin32FileSystem::FileSize(const std::string& path) {
+std::optional<std::uint64_t> TWin32FileSystem::FileSize(const TPath& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data) ||
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return std::nullopt;
   }
   return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
 }
 
-bool TWin32FileSystem::RemoveFile(const std::string& path) {
-  if (DeleteFileW(Wide(path).c_str())) {
+bool TWin32FileSystem::RemoveFile(const TPath& path) {
+  if (DeleteFileW(path.c_str())) {
     return true;
   }
   const DWORD error = GetLastError();
   return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-bool TWin32FileSystem::RenameFile(const std::string& from, const std::string& to) {
-  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+bool TWin32FileSystem::RenameFile(const TPath& from, const TPath& to) {
+  return MoveFileExW(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool TWin32FileSystem::IsFile(const std::string& path) {
-  DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+bool TWin32FileSystem::IsFile(const TPath& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

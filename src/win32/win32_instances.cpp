@@ -9,7 +9,6 @@
 
 #include "platform/instance_token.h"
 #include "win32/handle.h"
-#include "win32/wide_text.h"
 
 namespace porvan {
 namespace {
@@ -58,12 +57,11 @@ bool TWin32Instances::IsRunning(const std::string& instance) {
   return *created == token->Started && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
 }
 
-std::unique_ptr<IInstanceLock> TWin32Instances::ExclusiveLock(const std::string& path,
+std::unique_ptr<IInstanceLock> TWin32Instances::ExclusiveLock(const TPath& path,
                                                               std::chrono::milliseconds wait) {
-  const std::wstring name = Wide(path);
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(wait.count());
   while (true) {
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       return std::make_unique<TFileLock>(file);

@@ -9,7 +9,7 @@ class TWin32Instances : public IInstances {
  public:
   std::string CurrentInstance() override;
   bool IsRunning(const std::string& instance) override;
-  std::unique_ptr<IInstanceLock> ExclusiveLock(const std::string& path,
+  std::unique_ptr<IInstanceLock> ExclusiveLock(const TPath& path,
                                                std::chrono::milliseconds wait) override;
 };
 

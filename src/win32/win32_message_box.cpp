@@ -1,6 +1,7 @@
 // The message-box seam on Windows: MessageBoxW over the active window, texts from CP949.
 #include "win32/win32_message_box.h"
 
+#include "win32/view/visual_styles.h"
 #include "win32/wide_text.h"
 
 namespace porvan {
@@ -14,6 +15,7 @@ int TWin32MessageBox::Show(const std::string& text, const std::string& caption, 
       IsIconic(mainWindow_) == FALSE) {
     owner = mainWindow_;
   }
+  const TVisualStyles styles;
   return MessageBoxW(owner, Wide(text).c_str(), Wide(caption).c_str(), flags);
 }
 

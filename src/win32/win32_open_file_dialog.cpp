@@ -27,10 +27,10 @@ std::wstring DialogFilter(const std::string& filter) {
 
 }  // namespace
 
-std::optional<std::string> TWin32OpenFileDialog::Choose(const TOpenFileRequest& request) {
+std::optional<TPath> TWin32OpenFileDialog::Choose(const TOpenFileRequest& request) {
   const std::wstring title = Wide(request.Title);
   const std::wstring filter = DialogFilter(request.Filter);
-  std::wstring file = Wide(request.FileName);
+  std::wstring file = request.FileName.native();
   file.resize(std::max(file.size() + 1, kPathCapacity), L'\0');
 
   OPENFILENAMEW dialog{};
@@ -45,13 +45,13 @@ std::optional<std::string> TWin32OpenFileDialog::Choose(const TOpenFileRequest& 
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
 
   if (GetOpenFileNameW(&dialog)) {
-    return Narrow(file.c_str());
+    return TPath(file.c_str());
   }
   // A stored path the dialog cannot take as a file name must not keep the user from choosing.
   if (CommDlgExtendedError() == FNERR_INVALIDFILENAME) {
     std::fill(file.begin(), file.end(), L'\0');
     if (GetOpenFileNameW(&dialog)) {
-      return Narrow(file.c_str());
+      return TPath(file.c_str());
     }
   }
   return std::nullopt;

@@ -7,7 +7,7 @@ namespace porvan {
 
 class TWin32OpenFileDialog : public IOpenFileDialog {
  public:
-  std::optional<std::string> Choose(const TOpenFileRequest& request) override;
+  std::optional<TPath> Choose(const TOpenFileRequest& request) override;
 };
 
 }  // namespace porvan

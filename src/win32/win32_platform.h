@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "win32/win32_file_signatures.h"
 #include "win32/win32_file_system.h"
+#include "win32/win32_gui_wait.h"
 #include "win32/win32_instances.h"
 #include "win32/win32_message_box.h"
 #include "win32/win32_network_state.h"
@@ -37,12 +38,13 @@ struct TWin32Platform {
   TWin32TempPath TempPath;
   TWin32FileSignatures Signatures;
   TWin32Instances Instances;
+  TWin32GuiWait Waits;
 
   // The seams with `launcher` in place of the shell's, for a tool that must start nothing.
   TPlatform With(IProgramLauncher& launcher) {
-    return {Files,   Process,     Version,      Messages,   Sockets,
-            Network, launcher,    ShellFolders, ShellLinks, OpenDialog,
-            Urls,    UrlTransfer, TempPath,     Signatures, Instances};
+    return {Files,    Process,      Version,    Messages,   Sockets, Network,
+            launcher, ShellFolders, ShellLinks, OpenDialog, Urls,    UrlTransfer,
+            TempPath, Signatures,   Instances,  Waits};
   }
   TPlatform Platform() { return With(Launcher); }
 };

@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "win32/wide_text.h"
 
 namespace porvan {
 
-std::string TWin32ProcessInfo::ExecutablePath() {
+TPath TWin32ProcessInfo::ExecutablePath() {
   // Long paths need more than MAX_PATH; grow until the whole path fits.
   std::wstring buffer(MAX_PATH, L'\0');
   while (true) {
@@ -17,7 +19,7 @@ std::string TWin32ProcessInfo::ExecutablePath() {
     }
     if (length < buffer.size()) {
       buffer.resize(length);
-      return Narrow(buffer);
+      return TPath(std::move(buffer));
     }
     buffer.resize(buffer.size() * 2);
   }

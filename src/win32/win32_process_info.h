@@ -7,7 +7,7 @@ namespace porvan {
 
 class TWin32ProcessInfo : public IProcessInfo {
  public:
-  std::string ExecutablePath() override;
+  TPath ExecutablePath() override;
   std::string CommandLine() override;
 };
 

@@ -8,7 +8,7 @@ namespace porvan {
 // The shell's "open" of the file: no owner, no parameters, no working directory, SW_SHOW.
 class TWin32ProgramLauncher : public IProgramLauncher {
  public:
-  bool Open(const std::string& path) override;
+  bool Open(const TPath& path) override;
 };
 
 }  // namespace porvan

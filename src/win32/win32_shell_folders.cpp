@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include <memory>
+#include <utility>
 
 #include "win32/registry_key.h"
 #include "win32/wide_text.h"
@@ -21,7 +22,7 @@ struct TCoTaskMemFree {
 
 }  // namespace
 
-std::string TWin32ShellFolders::RegistryShellFolder(const std::string& valueName) {
+TPath TWin32ShellFolders::RegistryShellFolder(const std::string& valueName) {
   // Opened with full access and created when missing, as the program always has; a policy that
   // refuses this leaves the value unknown and the desktop to the known-folder service.
   TRegistryKey explorer;
@@ -43,7 +44,7 @@ std::string TWin32ShellFolders::RegistryShellFolder(const std::string& valueName
                                         RRF_RT_REG_SZ, nullptr, text.data(), &size);
     if (status == ERROR_SUCCESS) {
       text.resize(text.find(L'\0'));
-      return Narrow(text);
+      return TPath(std::move(text));
     }
     if (status != ERROR_MORE_DATA) {
       return {};
@@ -52,14 +53,14 @@ std::string TWin32ShellFolders::RegistryShellFolder(const std::string& valueName
   return {};
 }
 
-std::string TWin32ShellFolders::KnownDesktopFolder() {
+TPath TWin32ShellFolders::KnownDesktopFolder() {
   wchar_t* raw = nullptr;
   const HRESULT result = SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &raw);
   std::unique_ptr<wchar_t, TCoTaskMemFree> path(raw);  // freed also when the call failed
   if (FAILED(result) || path == nullptr) {
     return {};
   }
-  return Narrow(path.get());
+  return TPath(path.get());
 }
 
 }  // namespace porvan

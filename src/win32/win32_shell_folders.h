@@ -15,8 +15,8 @@ class TWin32ShellFolders : public IShellFolders {
       std::wstring explorerKey = L"Software\\MicroSoft\\Windows\\CurrentVersion\\Explorer")
       : explorerKey_(std::move(explorerKey)) {}
 
-  std::string RegistryShellFolder(const std::string& valueName) override;
-  std::string KnownDesktopFolder() override;
+  TPath RegistryShellFolder(const std::string& valueName) override;
+  TPath KnownDesktopFolder() override;
 
  private:
   std::wstring explorerKey_;

@@ -1,4 +1,4 @@
-// The shell-link seam on Windows: the shell link object through IShellLinkA and IPersistFile.
+// The shell-link seam on Windows: the shell link object through IShellLinkW and IPersistFile.
 #include "win32/win32_shell_links.h"
 
 #include <windows.h>
@@ -22,11 +22,10 @@ TLinkWriteResult Failed(TLinkFailure failure, HRESULT code) {
 
 }  // namespace
 
-TLinkWriteResult TWin32ShellLinks::Write(const std::string& linkPath,
-                                         const TShellLinkFields& link) {
+TLinkWriteResult TWin32ShellLinks::Write(const TPath& linkPath, const TShellLinkFields& link) {
   TComApartment apartment;
-  // The A interface reads the texts in the ANSI code page, 949 on the systems this serves.
-  Microsoft::WRL::ComPtr<IShellLinkA> shellLink;
+  // The W interface, so the link is the same on every ANSI code page.
+  Microsoft::WRL::ComPtr<IShellLinkW> shellLink;
   HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                     IID_PPV_ARGS(shellLink.GetAddressOf()));
   if (FAILED(result)) {
@@ -39,12 +38,12 @@ TLinkWriteResult TWin32ShellLinks::Write(const std::string& linkPath,
   }
   // A field the object refuses (too long for its buffers) would make a link that starts
   // something else, so it is not saved.
-  if (FAILED(result = shellLink->SetArguments(link.Arguments.c_str())) ||
+  if (FAILED(result = shellLink->SetArguments(Wide(link.Arguments).c_str())) ||
       FAILED(result = shellLink->SetPath(link.Target.c_str())) ||
       FAILED(result = shellLink->SetWorkingDirectory(link.WorkingDirectory.c_str()))) {
     return Failed(TLinkFailure::NotSaved, result);
   }
-  result = persistFile->Save(Wide(linkPath).c_str(), FALSE);
+  result = persistFile->Save(linkPath.c_str(), FALSE);
   if (FAILED(result)) {
     return Failed(TLinkFailure::NotSaved, result);
   }

@@ -7,7 +7,7 @@ namespace porvan {
 
 class TWin32ShellLinks : public IShellLinks {
  public:
-  TLinkWriteResult Write(const std::string& linkPath, const TShellLinkFields& link) override;
+  TLinkWriteResult Write(const TPath& linkPath, const TShellLinkFields& link) override;
 };
 
 }  // namespace porvan

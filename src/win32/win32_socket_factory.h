@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/socket.h"
+#include "win32/schannel_tls.h"
 #include "win32/win32_socket.h"
 
 namespace porvan {
@@ -12,6 +13,11 @@ class TWinsockSocketFactory final : public ISocketFactory {
  public:
   TConnectResult Connect(const std::string& host, const std::string& port,
                          std::chrono::milliseconds timeLimit) override;
+  // Schannel, with the machine's trusted roots.
+  TConnectResult StartTls(std::unique_ptr<ISocket> plain, const std::string& host,
+                          std::chrono::milliseconds timeLimit) override {
+    return StartSchannelTls(std::move(plain), host, timeLimit);
+  }
 
  private:
   std::optional<TWinsockSession> session_;

@@ -1,17 +1,15 @@
-// The temporary-folder seam on Windows: GetTempPathW, answered in CP949.
+// The temporary-folder seam on Windows: GetTempPathW.
 #include "win32/win32_temp_path.h"
 
 #include <windows.h>
 
 #include <string>
-
-#include "win32/wide_text.h"
+#include <utility>
 
 namespace porvan {
 
-// The wide form, measured in CP949 bytes afterwards: the ANSI form would give the system code
-// page's bytes, which are not CP949 on every Windows.
-std::string TWin32TempPath::Query(std::uint32_t bufferLength) {
+// The wide form: the ANSI form gives "?" for every character the system code page lacks.
+TPath TWin32TempPath::Query(std::uint32_t bufferLength) {
   const DWORD needed = GetTempPathW(0, nullptr);  // with the NUL
   if (needed == 0) {
     return {};
@@ -22,7 +20,7 @@ std::string TWin32TempPath::Query(std::uint32_t bufferLength) {
     return {};
   }
   wide.resize(length);
-  return PathIfItFits(Narrow(wide), bufferLength);
+  return PathIfItFits(TPath(std::move(wide)), bufferLength);
 }
 
 }  // namespace porvan

@@ -21,14 +21,14 @@ struct TRelease {
 
 }  // namespace
 
-void TUrlMonikerTransfer::Download(const std::string& url, const std::string& path,
+void TUrlMonikerTransfer::Download(const std::string& url, const TPath& path,
                                    IUrlTransferEvents& events, const TTransferLimits& /*limits*/) {
   const TComApartment apartment;
-  // The W form, so a CP949 path reaches the file system intact on any system code page.
+  // The W form, so the path reaches the file system intact on any system code page.
   const std::unique_ptr<TBindStatusCallback, TRelease> callback(
       new TBindStatusCallback(events, url));
   const HRESULT result =
-      URLDownloadToFileW(nullptr, Wide(url).c_str(), Wide(path).c_str(), 0, callback.get());
+      URLDownloadToFileW(nullptr, Wide(url).c_str(), path.c_str(), 0, callback.get());
   callback->Finish(result);
 }
 

@@ -7,7 +7,7 @@ namespace porvan {
 
 class TUrlMonikerTransfer final : public IUrlTransfer {
  public:
-  void Download(const std::string& url, const std::string& path, IUrlTransferEvents& events,
+  void Download(const std::string& url, const TPath& path, IUrlTransferEvents& events,
                 const TTransferLimits& limits) override;
   TSecureProbeReply ProbeSecure(const std::string& url, const std::string& referer,
                                 const TTransferLimits& limits) override;

@@ -32,14 +32,13 @@ class TWin32VersionBlock : public IVersionBlock {
 
 }  // namespace
 
-std::unique_ptr<IVersionBlock> TWin32VersionResource::Load(const std::string& executablePath) {
-  const std::wstring path = Wide(executablePath);
-  DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
+std::unique_ptr<IVersionBlock> TWin32VersionResource::Load(const TPath& executablePath) {
+  DWORD size = GetFileVersionInfoSizeW(executablePath.c_str(), nullptr);
   if (size == 0) {
     return nullptr;
   }
   std::vector<unsigned char> data(size);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) {
+  if (!GetFileVersionInfoW(executablePath.c_str(), 0, size, data.data())) {
     return nullptr;
   }
   return std::make_unique<TWin32VersionBlock>(std::move(data));

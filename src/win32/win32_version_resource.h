@@ -7,7 +7,7 @@ namespace porvan {
 
 class TWin32VersionResource : public IVersionResource {
  public:
-  std::unique_ptr<IVersionBlock> Load(const std::string& executablePath) override;
+  std::unique_ptr<IVersionBlock> Load(const TPath& executablePath) override;
 };
 
 }  // namespace porvan

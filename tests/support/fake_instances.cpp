@@ -22,7 +22,7 @@ bool FakeInstances::IsRunning(const std::string& instance) {
   return instance == Current || Running.count(instance) > 0;
 }
 
-std::unique_ptr<IInstanceLock> FakeInstances::ExclusiveLock(const std::string& /*path*/,
+std::unique_ptr<IInstanceLock> FakeInstances::ExclusiveLock(const TPath& /*path*/,
                                                             std::chrono::milliseconds /*wait*/) {
   if (HeldElsewhere) {
     return nullptr;

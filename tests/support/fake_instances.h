@@ -23,7 +23,7 @@ class FakeInstances : public IInstances {
 
   std::string CurrentInstance() override { return Current; }
   bool IsRunning(const std::string& instance) override;
-  std::unique_ptr<IInstanceLock> ExclusiveLock(const std::string& path,
+  std::unique_ptr<IInstanceLock> ExclusiveLock(const TPath& path,
                                                std::chrono::milliseconds wait) override;
 };
 

@@ -20,12 +20,13 @@ class FakeNetworkState : public INetworkState {
   }
 };
 
+// Records each path it opens, UTF-8.
 class FakeProgramLauncher : public IProgramLauncher {
  public:
   std::vector<std::string> Opened;
 
-  bool Open(const std::string& path) override {
-    Opened.push_back(path);
+  bool Open(const TPath& path) override {
+    Opened.push_back(PathToUtf8(path));
     return true;
   }
 };

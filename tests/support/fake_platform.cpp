@@ -8,7 +8,8 @@
 
 namespace porvan::testing {
 
-std::optional<std::string> FakeFileSystem::LoadFile(const std::string& path) {
+std::optional<std::string> FakeFileSystem::LoadFile(const TPath& filePath) {
+  const std::string path = PathToUtf8(filePath);
   auto found = Files.find(path);
   if (found == Files.end() || Unreadable.count(path) > 0) {
     return std::nullopt;
@@ -16,7 +17,8 @@ std::optional<std::string> FakeFileSystem::LoadFile(const std::string& path) {
   return found->second;
 }
 
-std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) {
+std::optional<std::uint64_t> FakeFileSystem::FileSize(const TPath& filePath) {
+  const std::string path = PathToUtf8(filePath);
   auto found = Files.find(path);
   if (found == Files.end()) {
     return std::nullopt;
@@ -24,8 +26,7 @@ std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) {
   return found->second.size();
 }
 
-std::optional<std::string> FakeFileSystem::LoadFileHead(const std::string& path,
-                                                        std::size_t limit) {
+std::optional<std::string> FakeFileSystem::LoadFileHead(const TPath& path, std::size_t limit) {
   std::optional<std::string> bytes = LoadFile(path);
   if (bytes) {
     bytes->resize(std::min(bytes->size(), limit));
@@ -33,7 +34,8 @@ std::optional<std::string> FakeFileSystem::LoadFileHead(const std::string& path,
   return bytes;
 }
 
-bool FakeFileSystem::RemoveFile(const std::string& path) {
+bool FakeFileSystem::RemoveFile(const TPath& filePath) {
+  const std::string path = PathToUtf8(filePath);
   if (FailRemoves || FailWrites) {
     return !IsFile(path);
   }
@@ -41,18 +43,20 @@ bool FakeFileSystem::RemoveFile(const std::string& path) {
   return true;
 }
 
-bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to) {
+bool FakeFileSystem::RenameFile(const TPath& fromPath, const TPath& toPath) {
+  const std::string from = PathToUtf8(fromPath);
   auto found = Files.find(from);
   if (FailRenames || found == Files.end()) {
     return false;
   }
-  Files[to] = found->second;
+  Files[PathToUtf8(toPath)] = found->second;
   Files.erase(from);
   Unreadable.erase(from);
   return true;
 }
 
-bool FakeFileSystem::SaveFile(const std::string& path, std::string_view bytes) {
+bool FakeFileSystem::SaveFile(const TPath& filePath, std::string_view bytes) {
+  const std::string path = PathToUtf8(filePath);
   if (FailWrites) {
     return false;
   }
@@ -61,7 +65,8 @@ bool FakeFileSystem::SaveFile(const std::string& path, std::string_view bytes) {
   return true;
 }
 
-TSignatureFacts FakeFileSignatures::Check(const std::string& path) {
+TSignatureFacts FakeFileSignatures::Check(const TPath& filePath) {
+  const std::string path = PathToUtf8(filePath);
   Checked.push_back(path);
   const auto found = Facts.find(path);
   return found != Facts.end() ? found->second
@@ -88,7 +93,7 @@ class FakeVersionBlock : public IVersionBlock {
 
 }  // namespace
 
-std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const std::string& /*executablePath*/) {
+std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const TPath& /*executablePath*/) {
   if (LibraryMissing) {
     throw TLibraryLoadError({.Library = "version.dll", .SystemMessage = "Module not found."});
   }
@@ -100,6 +105,7 @@ std::unique_ptr<IVersionBlock> FakeVersionResource::Load(const std::string& /*ex
 
 int FakeMessageBox::Show(const std::string& text, const std::string& caption, unsigned flags) {
   Shown.push_back({text, caption, flags});
+  ShownOn.push_back(std::this_thread::get_id());
   if (Answers.empty()) {
     return mb::kIdOk;
   }
@@ -109,7 +115,7 @@ int FakeMessageBox::Show(const std::string& text, const std::string& caption, un
 }
 
 std::string TFakePlatform::SettingsPath() const {
-  return SettingsPathFor(Process.Path);
+  return PathToUtf8(SettingsPathFor(PathFromUtf8(Process.Path)));
 }
 
 }  // namespace porvan::testing

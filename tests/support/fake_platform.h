@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/file_signatures.h"
@@ -15,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/process_info.h"
 #include "platform/socket.h"
+#include "platform/thread_gui_wait.h"
 #include "platform/version_resource.h"
 #include "support/fake_instances.h"
 #include "support/fake_launch.h"
@@ -24,6 +26,7 @@
 
 namespace porvan::testing {
 
+// Files by their path's UTF-8 form.
 class FakeFileSystem : public IFileSystem {
  public:
   std::map<std::string, std::string> Files;
@@ -33,21 +36,22 @@ class FakeFileSystem : public IFileSystem {
   bool FailRenames = false;
   int Writes = 0;
 
-  std::optional<std::string> LoadFile(const std::string& path) override;
-  std::optional<std::string> LoadFileHead(const std::string& path, std::size_t limit) override;
-  bool SaveFile(const std::string& path, std::string_view bytes) override;
-  bool IsFile(const std::string& path) override { return Files.count(path) > 0; }
-  std::optional<std::uint64_t> FileSize(const std::string& path) override;
-  bool RemoveFile(const std::string& path) override;
-  bool RenameFile(const std::string& from, const std::string& to) override;
+  std::optional<std::string> LoadFile(const TPath& path) override;
+  std::optional<std::string> LoadFileHead(const TPath& path, std::size_t limit) override;
+  bool SaveFile(const TPath& path, std::string_view bytes) override;
+  bool IsFile(const TPath& path) override { return Files.count(PathToUtf8(path)) > 0; }
+  std::optional<std::uint64_t> FileSize(const TPath& path) override;
+  bool RemoveFile(const TPath& path) override;
+  bool RenameFile(const TPath& from, const TPath& to) override;
 };
 
+// The executable's path in UTF-8; the command line in CP949.
 class FakeProcessInfo : public IProcessInfo {
  public:
   std::string Path = "C:\\Porvan\\Porvan.exe";
   std::string Line = "\"C:\\Porvan\\Porvan.exe\"";
 
-  std::string ExecutablePath() override { return Path; }
+  TPath ExecutablePath() override { return PathFromUtf8(Path); }
   std::string CommandLine() override { return Line; }
 };
 
@@ -61,7 +65,7 @@ class FakeVersionResource : public IVersionResource {
       {"StringFileInfo\\041203B5\\FileVersion", "1.5.0.0"},
       {"StringFileInfo\\041203B5\\ProductVersion", "1.0.0.0"}};
 
-  std::unique_ptr<IVersionBlock> Load(const std::string& executablePath) override;
+  std::unique_ptr<IVersionBlock> Load(const TPath& executablePath) override;
 };
 
 struct TShownBox {
@@ -74,18 +78,19 @@ struct TShownBox {
 class FakeMessageBox : public IMessageBox {
  public:
   std::vector<TShownBox> Shown;
+  std::vector<std::thread::id> ShownOn;  // the thread of each box: boxes belong to the GUI thread
   std::deque<int> Answers;
 
   int Show(const std::string& text, const std::string& caption, unsigned flags) override;
 };
 
-// Answers the facts set for a path; a path without any is a file without a signature.
+// Answers the facts set for a path (UTF-8); a path without any is a file without a signature.
 class FakeFileSignatures : public IFileSignatures {
  public:
   std::map<std::string, TSignatureFacts> Facts;
   std::vector<std::string> Checked;
 
-  TSignatureFacts Check(const std::string& path) override;
+  TSignatureFacts Check(const TPath& path) override;
 };
 
 // The fakes together, with the system's real sockets for loopback servers.
@@ -105,11 +110,12 @@ struct TFakePlatform {
   FakeTempPath TempPath;
   FakeFileSignatures Signatures;
   FakeInstances Instances;
-  TPlatform Platform{Files,   Process,     Version,      Messages,   *Sockets,
-                     Network, Launcher,    ShellFolders, ShellLinks, OpenDialog,
-                     Urls,    UrlTransfer, TempPath,     Signatures, Instances};
+  TThreadGuiWait Waits;
+  TPlatform Platform{Files,    Process,      Version,    Messages,   *Sockets, Network,
+                     Launcher, ShellFolders, ShellLinks, OpenDialog, Urls,     UrlTransfer,
+                     TempPath, Signatures,   Instances,  Waits};
 
-  // The settings file the program at Process.Path uses.
+  // The settings file the program at Process.Path uses, UTF-8.
   std::string SettingsPath() const;
 };
 

@@ -3,26 +3,29 @@
 
 namespace porvan::testing {
 
-std::string FakeShellFolders::RegistryShellFolder(const std::string& valueName) {
+TPath FakeShellFolders::RegistryShellFolder(const std::string& valueName) {
   const auto found = Registry.find(valueName);
-  return found == Registry.end() ? std::string() : found->second;
+  return found == Registry.end() ? TPath() : PathFromUtf8(found->second);
 }
 
-TLinkWriteResult FakeShellLinks::Write(const std::string& linkPath, const TShellLinkFields& link) {
+TLinkWriteResult FakeShellLinks::Write(const TPath& linkPath, const TShellLinkFields& link) {
   if (Result.Written()) {
-    Written.push_back({linkPath, link});
+    Written.push_back({PathToUtf8(linkPath), link});
   }
   return Result;
 }
 
-std::optional<std::string> FakeOpenFileDialog::Choose(const TOpenFileRequest& request) {
+std::optional<TPath> FakeOpenFileDialog::Choose(const TOpenFileRequest& request) {
   Requests.push_back(request);
   if (Answers.empty()) {
     return std::nullopt;
   }
-  std::optional<std::string> answer = Answers.front();
+  const std::optional<std::string> answer = Answers.front();
   Answers.pop_front();
-  return answer;
+  if (!answer) {
+    return std::nullopt;
+  }
+  return PathFromUtf8(*answer);
 }
 
 }  // namespace porvan::testing

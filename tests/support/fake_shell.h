@@ -14,18 +14,19 @@
 
 namespace porvan::testing {
 
-// Registry values by name; the known desktop as a field. Missing values read as empty text.
+// Registry values by name; the known desktop as a field; paths in UTF-8. Missing values read as
+// an empty path.
 class FakeShellFolders : public IShellFolders {
  public:
   std::map<std::string, std::string> Registry = {{"Desktop", "C:\\Users\\kim\\Desktop"}};
   std::string KnownDesktop = "C:\\Users\\kim\\KnownDesktop";
 
-  std::string RegistryShellFolder(const std::string& valueName) override;
-  std::string KnownDesktopFolder() override { return KnownDesktop; }
+  TPath RegistryShellFolder(const std::string& valueName) override;
+  TPath KnownDesktopFolder() override { return PathFromUtf8(KnownDesktop); }
 };
 
 struct TWrittenLink {
-  std::string Path;
+  std::string Path;  // UTF-8
   TShellLinkFields Fields;
 };
 
@@ -35,16 +36,17 @@ class FakeShellLinks : public IShellLinks {
   std::vector<TWrittenLink> Written;
   TLinkWriteResult Result;
 
-  TLinkWriteResult Write(const std::string& linkPath, const TShellLinkFields& link) override;
+  TLinkWriteResult Write(const TPath& linkPath, const TShellLinkFields& link) override;
 };
 
-// Records the requests; answers from a script, and cancels when the script is empty.
+// Records the requests; answers from a script of UTF-8 paths, and cancels when the script is
+// empty.
 class FakeOpenFileDialog : public IOpenFileDialog {
  public:
   std::vector<TOpenFileRequest> Requests;
   std::deque<std::optional<std::string>> Answers;
 
-  std::optional<std::string> Choose(const TOpenFileRequest& request) override;
+  std::optional<TPath> Choose(const TOpenFileRequest& request) override;
 };
 
 class FakeUrlOpener : public IUrlOpener {

@@ -2,6 +2,7 @@
 #include "support/fake_sockets.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace porvan::testing {
 
@@ -44,6 +45,24 @@ std::shared_ptr<TFakeConnection> FakeSocketFactory::AddConnection() {
 
 void FakeSocketFactory::AddFailure(TNetStatus status) {
   outcomes_.emplace_back(status, nullptr);
+}
+
+void FakeSocketFactory::AddTlsFailure(TNetStatus status, TTlsFailure reason) {
+  tlsFailures_.emplace_back(status, reason);
+}
+
+TConnectResult FakeSocketFactory::StartTls(std::unique_ptr<ISocket> plain, const std::string& host,
+                                           std::chrono::milliseconds timeLimit) {
+  TlsCalls.push_back({host, timeLimit});
+  TConnectResult result;
+  if (tlsFailures_.empty()) {
+    result.Status = TNetStatus::Ok;
+    result.Socket = std::move(plain);
+    return result;
+  }
+  std::tie(result.Status, result.Tls) = tlsFailures_.front();
+  tlsFailures_.pop_front();
+  return result;
 }
 
 TConnectResult FakeSocketFactory::Connect(const std::string& host, const std::string& port,

@@ -50,20 +50,32 @@ struct TConnectCall {
   std::size_t OpenBefore;  // how many earlier connections were still open at this call
 };
 
-// Each Connect takes the next scripted outcome: a connection, or a failure status.
+struct TTlsCall {
+  std::string Host;
+  std::chrono::milliseconds TimeLimit;
+};
+
+// Each Connect takes the next scripted outcome: a connection, or a failure status. Each StartTls
+// takes the next scripted handshake failure; with none left the handshake succeeds and the
+// session hands the plain connection's bytes through unchanged.
 class FakeSocketFactory final : public ISocketFactory {
  public:
   std::shared_ptr<TFakeConnection> AddConnection();
   void AddFailure(TNetStatus status);
+  void AddTlsFailure(TNetStatus status, TTlsFailure reason);
 
   TConnectResult Connect(const std::string& host, const std::string& port,
                          std::chrono::milliseconds timeLimit) override;
+  TConnectResult StartTls(std::unique_ptr<ISocket> plain, const std::string& host,
+                          std::chrono::milliseconds timeLimit) override;
 
   std::vector<TConnectCall> Calls;
+  std::vector<TTlsCall> TlsCalls;
   std::vector<std::shared_ptr<TFakeConnection>> Made;  // every connection handed out
 
  private:
   std::deque<std::pair<TNetStatus, std::shared_ptr<TFakeConnection>>> outcomes_;
+  std::deque<std::pair<TNetStatus, TTlsFailure>> tlsFailures_;
 };
 
 }  // namespace porvan::testing

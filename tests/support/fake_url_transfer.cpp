@@ -5,8 +5,9 @@
 
 namespace porvan::testing {
 
-void FakeUrlTransfer::Download(const std::string& url, const std::string& path,
+void FakeUrlTransfer::Download(const std::string& url, const TPath& filePath,
                                IUrlTransferEvents& events, const TTransferLimits& limits) {
+  const std::string path = PathToUtf8(filePath);
   Downloads.push_back({url, path, limits});
   TScriptedTransfer transfer;
   if (!Script.empty()) {

@@ -29,7 +29,7 @@ struct TScriptedTransfer {
 
 struct TTransferCall {
   std::string Url;
-  std::string Path;
+  std::string Path;  // UTF-8
   TTransferLimits Limits;
 };
 
@@ -51,7 +51,7 @@ class FakeUrlTransfer : public IUrlTransfer {
   std::vector<TProbeCall> Probes;
   std::vector<bool> ProgressAnswers;  // what each progress notification answered
 
-  void Download(const std::string& url, const std::string& path, IUrlTransferEvents& events,
+  void Download(const std::string& url, const TPath& path, IUrlTransferEvents& events,
                 const TTransferLimits& limits) override;
   TSecureProbeReply ProbeSecure(const std::string& url, const std::string& referer,
                                 const TTransferLimits& limits) override;
@@ -60,16 +60,16 @@ class FakeUrlTransfer : public IUrlTransfer {
   FakeFileSystem* files_;
 };
 
-// Answers `Path` as the platform would; `Failing` stands for a platform that cannot say.
+// Answers `Path` (UTF-8) as the platform would; `Failing` stands for a platform that cannot say.
 class FakeTempPath : public ITempPath {
  public:
   std::string Path = "C:\\users\\root\\Temp\\";
   bool Failing = false;
   int Queries = 0;
 
-  std::string Query(std::uint32_t bufferLength) override {
+  TPath Query(std::uint32_t bufferLength) override {
     ++Queries;
-    return Failing ? std::string() : PathIfItFits(Path, bufferLength);
+    return Failing ? TPath() : PathIfItFits(PathFromUtf8(Path), bufferLength);
   }
 };
 

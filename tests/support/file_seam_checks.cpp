@@ -7,9 +7,9 @@
 
 namespace porvan::testing {
 
-void CheckBoundedReadRenameAndRemove(IFileSystem& files, const std::string& folder) {
-  const std::string path = folder + "Porvan.journal";
-  const std::string aside = path + ".damaged-1";
+void CheckBoundedReadRenameAndRemove(IFileSystem& files, const TPath& folder) {
+  const TPath path = PathWithSuffix(folder, "Porvan.journal");
+  const TPath aside = PathWithSuffix(path, ".damaged-1");
   const std::size_t size = 40003;
   EXPECT_FALSE(files.LoadFileHead(path, 4).has_value());
   ASSERT_TRUE(files.SaveFile(path, std::string(size - 3, 'x') + "end"));
@@ -27,8 +27,9 @@ void CheckBoundedReadRenameAndRemove(IFileSystem& files, const std::string& fold
   EXPECT_TRUE(files.RemoveFile(aside));
   EXPECT_FALSE(files.IsFile(aside));
   EXPECT_TRUE(files.RemoveFile(aside));  // nothing there is as good as removed
-  const char separator = folder.back();
-  EXPECT_TRUE(files.RemoveFile(folder + "no-such-folder" + separator + "x"));
+  const char separator = PathToUtf8(folder).back();
+  EXPECT_TRUE(
+      files.RemoveFile(PathWithSuffix(folder, std::string("no-such-folder") + separator + "x")));
 }
 
 }  // namespace porvan::testing

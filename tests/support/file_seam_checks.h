@@ -1,7 +1,7 @@
 // What every platform's file seam must do alike with the files the access journal uses.
 #pragma once
 
-#include <string>
+#include "platform/path.h"
 
 namespace porvan {
 class IFileSystem;
@@ -11,6 +11,6 @@ namespace porvan::testing {
 
 // Bounded reads, renaming over a file, and removal of files that may not be there, in `folder`
 // (which ends with the platform's separator and exists).
-void CheckBoundedReadRenameAndRemove(IFileSystem& files, const std::string& folder);
+void CheckBoundedReadRenameAndRemove(IFileSystem& files, const TPath& folder);
 
 }  // namespace porvan::testing

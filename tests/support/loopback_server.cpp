@@ -99,6 +99,9 @@ void TLoopbackServer::ServeTurn(ISocket& socket, const TServerTurn& turn) {
     const std::lock_guard lock(mutex_);
     requests_.push_back(std::move(request));
   }
+  for (auto held = std::chrono::milliseconds(0); held < turn.Hold && !stop_; held += kSlice) {
+    std::this_thread::sleep_for(kSlice);
+  }
   switch (turn.Act) {
     case TServerAct::Answer:
       socket.SendAll(turn.Reply, kRequestWait);

@@ -25,6 +25,7 @@ enum class TServerAct {
 struct TServerTurn {
   std::string Reply;
   TServerAct Act = TServerAct::Answer;
+  std::chrono::milliseconds Hold{0};  // how long the request waits before the act, as a slow server
 };
 
 // Serves one connection per turn, in order, on its own thread.

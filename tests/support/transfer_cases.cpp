@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/thread_gui_wait.h"
 #include "support/system_seams.h"
 #include "update/nx_url_down.h"
 
@@ -79,14 +80,15 @@ std::vector<TTransferFailureCase> TransferFailureCases() {
   };
 }
 
-std::string DownloadThroughTheComponent(IUrlTransfer& transfer, const std::string& saveDir) {
+TPath DownloadThroughTheComponent(IUrlTransfer& transfer, const TPath& saveDir) {
   TLoopbackServer server({{.Reply = "HTTP/1.1 302 Found\r\nLocation: files/setup.exe\r\n\r\n",
                            .Act = TServerAct::Answer},
                           {.Reply = "HTTP/1.1 200 OK\r\n\r\n", .Act = TServerAct::Answer},
                           {.Reply = OkReply("MZ installer"), .Act = TServerAct::Answer}});
   EXPECT_TRUE(server.Listening());
   const std::unique_ptr<ISocketFactory> sockets = std::make_unique<TSystemSocketFactory>();
-  TNxURLDownload download(*sockets, transfer);
+  TThreadGuiWait waits;
+  TNxURLDownload download(*sockets, transfer, waits);
   download.SaveDir = saveDir;
   download.SetURL(server.Url("/dl/get.php?id=7"));
   std::vector<std::string> log;

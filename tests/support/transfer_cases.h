@@ -53,6 +53,6 @@ std::vector<TTransferFailureCase> TransferFailureCases();
 // TNxURLDownload over the system's sockets and `transfer`, from a loopback server that answers
 // the first probe with a relative redirect: checks that it succeeds and that the events name
 // the final URL, and gives the local path. The file there should hold "MZ installer".
-std::string DownloadThroughTheComponent(IUrlTransfer& transfer, const std::string& saveDir);
+TPath DownloadThroughTheComponent(IUrlTransfer& transfer, const TPath& saveDir);
 
 }  // namespace porvan::testing

@@ -1,7 +1,10 @@
 // Porvan.exe as a whole: a first run writes its defaults; an unwritable file ends it with an error;
-// the system libraries of later work are loaded when that work needs them.
+// the system libraries of later work, the themed controls among them, are loaded when that work
+// needs them.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstring>
@@ -225,6 +228,53 @@ std::vector<std::string> LoadTimeImports(const std::string& image) {
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// The full paths of the common controls libraries a process has loaded, lower case.
+std::vector<std::wstring> CommonControlsOf(DWORD processId) {
+  std::vector<std::wstring> found;
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+  if (snapshot == INVALID_HANDLE_VALUE) {
+    throw std::runtime_error("no module list of the process");
+  }
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof module;
+  for (BOOL more = Module32FirstW(snapshot, &module); more != FALSE;
+       more = Module32NextW(snapshot, &module)) {
+    std::wstring path = module.szExePath;
+    std::transform(path.begin(), path.end(), path.begin(), towlower);
+    if (path.ends_with(L"\\comctl32.dll")) {
+      found.push_back(path);
+    }
+  }
+  CloseHandle(snapshot);
+  return found;
+}
+
+TEST(PorvanExeTest, TheThemedControlsComeWithTheFirstWindowThatShowsStandardControls) {
+  testing::TLoopbackServer server({{testing::HttpReply("127.0.0.1")}, {testing::HttpReply("OK")}});
+  TPorvanCopy copy;
+  testing::WriteWholeFile(copy.folder.Path() + L"Porvan.ini",
+                          "[config]\r\nServerURL=" + server.Url("/porvan.php") + "\r\n");
+  testing::TProcess porvan(copy.exe, L"", copy.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  HWND window = testing::WaitForWindowOf(porvan.Id(), L"TfmMain", 20000);
+  ASSERT_NE(window, nullptr);
+  for (int waited = 0; server.Requests().size() < 2 && waited < 20000; waited += 50) {
+    Sleep(50);
+  }
+  // The main window draws its controls itself: no common controls library on the way to it.
+  EXPECT_EQ(CommonControlsOf(porvan.Id()), std::vector<std::wstring>{});
+
+  PostMessageW(testing::ChildWithText(window, Utf8ToCp949("설정")), BM_CLICK, 0, 0);
+  HWND dialog = testing::WaitForWindowOf(porvan.Id(), L"TfmConfig", 20000);
+  ASSERT_NE(dialog, nullptr);
+  // The settings dialog's buttons, boxes and lists are the themed version 6 controls.
+  const std::vector<std::wstring> loaded = CommonControlsOf(porvan.Id());
+  ASSERT_EQ(loaded.size(), 1u);
+  EXPECT_NE(loaded[0].find(L"\\winsxs\\"), std::wstring::npos) << Narrow(loaded[0]);
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  porvan.Kill();
 }
 
 TEST(PorvanExeTest, LoadsAtStartOnlyTheLibrariesItsMainWindowNeeds) {

@@ -99,10 +99,10 @@ TEST_F(SettingsDialogsTest, TheAboutBoxFindsTheHistoryBesideTheExecutableFromAny
   // The test executable stands for Porvan.exe: its history file is written beside it.
   TWin32FileSystem files;
   TWin32ProcessInfo process;
-  TPlatform platform{files,           process,         fake.Version,  fake.Messages,
-                     *fake.Sockets,   fake.Network,    fake.Launcher, fake.ShellFolders,
-                     fake.ShellLinks, fake.OpenDialog, fake.Urls,     fake.UrlTransfer,
-                     fake.TempPath,   fake.Signatures, fake.Instances};
+  TPlatform platform{files,           process,         fake.Version,   fake.Messages,
+                     *fake.Sockets,   fake.Network,    fake.Launcher,  fake.ShellFolders,
+                     fake.ShellLinks, fake.OpenDialog, fake.Urls,      fake.UrlTransfer,
+                     fake.TempPath,   fake.Signatures, fake.Instances, fake.Waits};
   const std::wstring history = testing::TestExecutableFolder() + L"history.txt";
   testing::WriteWholeFile(history, "1.5.0.0\n - \xB0\xA1\n");
   testing::TTempFolder elsewhere(L"porvan-cwd");

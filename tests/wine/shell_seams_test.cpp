@@ -1,4 +1,4 @@
-// The shell seams on Windows: links written and read back through IShellLinkA, the registry's
+// The shell seams on Windows: links written and read back through IShellLinkW, the registry's
 // shell folders with the known desktop standing in, and a refused save.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -7,10 +7,14 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
+#include "platform/code_page.h"
 #include "platform/desktop_conventions.h"
+#include "platform/path.h"
 #include "settings/executable_folder.h"
 #include "settings/shell_folder.h"
 #include "settings/shortcut.h"
+#include "support/fake_platform.h"
+#include "support/foreign_names.h"
 #include "win32/com_apartment.h"
 #include "win32/registry_key.h"
 #include "win32/wide_text.h"
@@ -25,31 +29,38 @@ namespace {
 using Microsoft::WRL::ComPtr;
 using testing::TTempFolder;
 
-// A link file's fields as IShellLinkA reads them back.
+// A link file's fields as IShellLinkW reads them back. The target is read from the link's item
+// list, which the shell starts: Wine's GetPath answers from the link's ANSI copy of the path,
+// with "?" for each character the ANSI code page lacks.
 struct TReadLink {
   bool Loaded = false;
-  std::string Target;
-  std::string Arguments;
-  std::string WorkingDirectory;
+  std::wstring Target;
+  std::wstring Arguments;
+  std::wstring WorkingDirectory;
 };
 
 TReadLink ReadLink(const std::wstring& path) {
   TComApartment apartment;
   TReadLink link;
-  ComPtr<IShellLinkA> shellLink;
+  ComPtr<IShellLinkW> shellLink;
   ComPtr<IPersistFile> persistFile;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                               IID_PPV_ARGS(shellLink.GetAddressOf()))) ||
       FAILED(shellLink.As(&persistFile)) || FAILED(persistFile->Load(path.c_str(), STGM_READ))) {
     return link;
   }
-  char text[MAX_PATH * 2] = {};
+  wchar_t text[MAX_PATH * 2] = {};
   link.Loaded = true;
-  shellLink->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
-  link.Target = text;
-  shellLink->GetArguments(text, sizeof text);
+  PIDLIST_ABSOLUTE items = nullptr;
+  if (SUCCEEDED(shellLink->GetIDList(&items)) && items != nullptr) {
+    if (SHGetPathFromIDListW(items, text)) {
+      link.Target = text;
+    }
+    CoTaskMemFree(items);
+  }
+  shellLink->GetArguments(text, MAX_PATH * 2);
   link.Arguments = text;
-  shellLink->GetWorkingDirectory(text, sizeof text);
+  shellLink->GetWorkingDirectory(text, MAX_PATH * 2);
   link.WorkingDirectory = text;
   return link;
 }
@@ -60,41 +71,87 @@ class TTestExplorerKey {
   TTestExplorerKey() { RegDeleteTreeW(HKEY_CURRENT_USER, kPath); }
   ~TTestExplorerKey() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\PorvanTest"); }
   static constexpr const wchar_t* kPath = L"Software\\PorvanTest\\Explorer";
+
+  // Stores `folder` as the shell folder "Desktop".
+  void SetDesktop(const std::wstring& folder) {
+    TRegistryKey shellFolders;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (std::wstring(kPath) + L"\\Shell Folders").c_str(),
+                              0, nullptr, 0, KEY_ALL_ACCESS, nullptr, shellFolders.put(), nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(shellFolders.get(), L"Desktop", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+  }
 };
 
 TEST(ShellSeamsTest, ADesktopShortcutReadsBackWithItsArguments) {
   TWin32ShellFolders folders;
   TWin32ShellLinks links;
-  const std::string desktop = GetShellFolder(folders, TShellFolderKind::Desktop);
-  ASSERT_EQ(desktop, "C:\\users\\root\\Desktop\\");
-  const std::string executable = TWin32ProcessInfo().ExecutablePath();
-  const std::string linkPath =
-      desktop + ShortcutFileName("demo.example", TDesktopConventions{}.ShortcutExtension);
+  const TPath desktop = GetShellFolder(folders, TShellFolderKind::Desktop);
+  ASSERT_EQ(desktop.native(), L"C:\\users\\root\\Desktop\\");
+  const TPath executable = TWin32ProcessInfo().ExecutablePath();
+  const TPath linkPath = PathInFolder(
+      desktop,
+      PathFromCp949(ShortcutFileName("demo.example", TDesktopConventions{}.ShortcutExtension)));
 
   const TLinkWriteResult result = links.Write(
       linkPath,
       {executable, ExecutableFolder(executable), ShortcutArguments("demo.example", "SSH", true)});
   ASSERT_TRUE(result.Written()) << result.SystemMessage;
-  const TReadLink link = ReadLink(Wide(linkPath));
-  DeleteFileW(Wide(linkPath).c_str());
+  const TReadLink link = ReadLink(linkPath.native());
+  DeleteFileW(linkPath.c_str());
 
   ASSERT_TRUE(link.Loaded);
-  EXPECT_EQ(link.Target, executable);
-  EXPECT_EQ(link.Arguments, "demo.example SSH true");
-  EXPECT_EQ(link.WorkingDirectory, ExecutableFolder(executable));
+  EXPECT_EQ(link.Target, executable.native());
+  EXPECT_EQ(link.Arguments, L"demo.example SSH true");
+  EXPECT_EQ(link.WorkingDirectory, ExecutableFolder(executable).native());
+}
+
+// A desktop and a program folder whose names CP949 cannot hold; the domain is Korean, so the
+// link's name and arguments pass through CP949 and must come out as they went in.
+TEST(ShellSeamsTest, ALinkOnAForeignDesktopReadsBackExactly) {
+  const std::wstring foreign = PathFromUtf8(testing::kForeignFolderName).native();
+  TTempFolder desktop(L"desktop " + foreign);
+  TTempFolder program(L"program " + foreign);
+  TTestExplorerKey key;
+  key.SetDesktop(desktop.Path());
+  TWin32ShellFolders folders(TTestExplorerKey::kPath);
+  TWin32ShellLinks links;
+  testing::TFakePlatform fake;
+  TPlatform platform{fake.Files,    fake.Process,    fake.Version,   fake.Messages,
+                     *fake.Sockets, fake.Network,    fake.Launcher,  folders,
+                     links,         fake.OpenDialog, fake.Urls,      fake.UrlTransfer,
+                     fake.TempPath, fake.Signatures, fake.Instances, fake.Waits};
+  const TPath target(program.Path() + L"Porvan.exe");
+  const std::string domain = Utf8ToCp949("한국.kr");
+
+  ASSERT_TRUE(CreateShortcut(platform, TShellFolderKind::Desktop,
+                             ShortcutFileName(domain, TDesktopConventions{}.ShortcutExtension),
+                             target, ExecutableFolder(target),
+                             ShortcutArguments(domain, "FTP", false)));
+
+  const TReadLink link = ReadLink(desktop.Path() + L"Porvan - \uD55C\uAD6D.kr.lnk");
+  ASSERT_TRUE(link.Loaded);
+  EXPECT_EQ(link.Target, program.Path() + L"Porvan.exe");
+  EXPECT_EQ(link.Arguments, L"\uD55C\uAD6D.kr FTP false");
+  std::wstring folder = program.Path();
+  folder.pop_back();  // the working folder has no trailing "\"
+  EXPECT_EQ(link.WorkingDirectory, folder);
+  EXPECT_TRUE(fake.Messages.Shown.empty());
 }
 
 TEST(ShellSeamsTest, TheLinksFileNameIsConvertedFromCp949) {
   TTempFolder folder(L"porvan-link");
   TWin32ShellLinks links;
   // "Porvan - 한국.kr.lnk"
-  const std::string linkPath = Narrow(folder.Path()) + "Porvan - \xC7\xD1\xB1\xB9.kr.lnk";
+  const TPath linkPath =
+      PathInFolder(folder.Path(), PathFromCp949("Porvan - \xC7\xD1\xB1\xB9.kr.lnk"));
   ASSERT_TRUE(
       links.Write(linkPath, {"C:\\windows\\notepad.exe", "C:\\windows", "a FTP false"}).Written());
   const TReadLink link = ReadLink(folder.Path() + L"Porvan - \uD55C\uAD6D.kr.lnk");
   EXPECT_TRUE(link.Loaded);
-  EXPECT_EQ(link.Arguments, "a FTP false");
-  EXPECT_EQ(link.WorkingDirectory, "C:\\windows");
+  EXPECT_EQ(link.Arguments, L"a FTP false");
+  EXPECT_EQ(link.WorkingDirectory, L"C:\\windows");
 }
 
 TEST(ShellSeamsTest, ALinkThatCannotBeSavedSaysSo) {
@@ -108,28 +165,21 @@ TEST(ShellSeamsTest, ALinkThatCannotBeSavedSaysSo) {
 TEST(ShellSeamsTest, TheKnownDesktopStandsInForAMissingRegistryValue) {
   TTestExplorerKey key;
   TWin32ShellFolders folders(TTestExplorerKey::kPath);
-  EXPECT_EQ(folders.RegistryShellFolder("Desktop"), "");
-  EXPECT_EQ(folders.KnownDesktopFolder(), "C:\\users\\root\\Desktop");
-  EXPECT_EQ(GetShellFolder(folders, TShellFolderKind::Desktop), "C:\\users\\root\\Desktop\\");
-  EXPECT_EQ(GetShellFolder(folders, TShellFolderKind::StartMenu), "");
+  EXPECT_EQ(folders.RegistryShellFolder("Desktop").native(), L"");
+  EXPECT_EQ(folders.KnownDesktopFolder().native(), L"C:\\users\\root\\Desktop");
+  EXPECT_EQ(GetShellFolder(folders, TShellFolderKind::Desktop).native(),
+            L"C:\\users\\root\\Desktop\\");
+  EXPECT_EQ(GetShellFolder(folders, TShellFolderKind::StartMenu).native(), L"");
 
   // A stored value wins, and gets its separator.
-  TRegistryKey shellFolders;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER,
-                            (std::wstring(TTestExplorerKey::kPath) + L"\\Shell Folders").c_str(), 0,
-                            nullptr, 0, KEY_ALL_ACCESS, nullptr, shellFolders.put(), nullptr),
-            ERROR_SUCCESS);
-  const std::wstring value = L"D:\\\uBC14\uD0D5";  // D:\바탕
-  RegSetValueExW(shellFolders.get(), L"Desktop", 0, REG_SZ,
-                 reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  EXPECT_EQ(GetShellFolder(folders, TShellFolderKind::Desktop), "D:\\\xB9\xD9\xC5\xC1\\");
+  key.SetDesktop(L"D:\\\uBC14\uD0D5");  // D:\바탕
+  EXPECT_EQ(GetShellFolder(folders, TShellFolderKind::Desktop).native(), L"D:\\\uBC14\uD0D5\\");
 }
 
 TEST(ShellSeamsTest, TheUsersRegistryNamesTheDesktop) {
   TWin32ShellFolders folders;
-  EXPECT_EQ(folders.RegistryShellFolder("Desktop"), "C:\\users\\root\\Desktop");
-  EXPECT_EQ(folders.RegistryShellFolder("No Such Folder"), "");
+  EXPECT_EQ(folders.RegistryShellFolder("Desktop").native(), L"C:\\users\\root\\Desktop");
+  EXPECT_EQ(folders.RegistryShellFolder("No Such Folder").native(), L"");
 }
 
 }  // namespace

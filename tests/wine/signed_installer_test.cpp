@@ -43,10 +43,10 @@ class SignedInstallerTest : public ::testing::Test {
   TWin32FileSystem files;
   TWin32FileSignatures signatures;
   TUrlMonikerTransfer transfer;
-  TPlatform platform{files,           fake.Process,    fake.Version,  fake.Messages,
-                     *fake.Sockets,   fake.Network,    fake.Launcher, fake.ShellFolders,
-                     fake.ShellLinks, fake.OpenDialog, fake.Urls,     transfer,
-                     fake.TempPath,   signatures,      fake.Instances};
+  TPlatform platform{files,           fake.Process,    fake.Version,   fake.Messages,
+                     *fake.Sockets,   fake.Network,    fake.Launcher,  fake.ShellFolders,
+                     fake.ShellLinks, fake.OpenDialog, fake.Urls,      transfer,
+                     fake.TempPath,   signatures,      fake.Instances, fake.Waits};
 };
 
 TEST_F(SignedInstallerTest, WinVerifyTrustTellsTheFactsOfEachFile) {
@@ -68,7 +68,7 @@ TEST_F(SignedInstallerTest, WinVerifyTrustTellsTheFactsOfEachFile) {
   for (const auto& c : cases) {
     SCOPED_TRACE(Narrow(c.file));
     ASSERT_TRUE(FileExists(SignedFile(c.file))) << "the build makes it with osslsigncode";
-    const TSignatureFacts facts = signatures.Check(Narrow(SignedFile(c.file)));
+    const TSignatureFacts facts = signatures.Check(SignedFile(c.file));
     EXPECT_EQ(facts.Result, c.result) << std::hex << facts.Result;
     EXPECT_EQ(facts.Subject, c.subject);
   }
@@ -94,7 +94,7 @@ TEST_F(SignedInstallerTest, OnlyAnInstallerOfThisProgramsPublisherStarts) {
        .notice = InstallerRefusalText(TInstallerVerdict::Altered, {})},
   };
   // The test executable stands for a Porvan.exe signed by the test publisher.
-  fake.Process.Path = Narrow(SignedFile(L"running.exe"));
+  fake.Process.Path = PathToUtf8(SignedFile(L"running.exe"));
   for (const auto& c : cases) {
     SCOPED_TRACE(Narrow(c.file));
     ASSERT_TRUE(FileExists(SignedFile(c.file))) << "the build makes it with osslsigncode";
@@ -105,7 +105,7 @@ TEST_F(SignedInstallerTest, OnlyAnInstallerOfThisProgramsPublisherStarts) {
     ASSERT_TRUE(server.Listening());
     const std::string url = server.Url("/dl/setup.exe");
     testing::TTempFolder folder(L"signed-update");
-    fake.TempPath.Path = Narrow(folder.Path());
+    fake.TempPath.Path = PathToUtf8(folder.Path());
     fake.Launcher.Opened.clear();
     fake.Messages.Shown.clear();
 
@@ -116,11 +116,11 @@ TEST_F(SignedInstallerTest, OnlyAnInstallerOfThisProgramsPublisherStarts) {
     PostMessageW(window.Handle(), WM_APP_QUIT, 0, 0);
     EXPECT_EQ(window.ShowModal(nullptr), kUpdateAlertQuit);
 
-    const std::string path = Narrow(folder.Path()) + "\\setup.exe";
+    const std::string path = PathToUtf8(folder.Path()) + "\\setup.exe";
     EXPECT_EQ(server.Requests().size(), 2u);
     EXPECT_EQ(fake.Launcher.Opened,
               c.started ? std::vector<std::string>{path} : std::vector<std::string>{});
-    EXPECT_EQ(FileExists(Wide(path)), c.started);
+    EXPECT_EQ(FileExists(PathFromUtf8(path).native()), c.started);
     if (c.started) {
       EXPECT_TRUE(fake.Messages.Shown.empty());
     } else {

@@ -11,6 +11,7 @@
 #include "platform/program_launcher.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
+#include "support/foreign_names.h"
 #include "support/slow_installer_server.h"
 #include "support/transfer_cases.h"
 #include "update/update_alert.h"
@@ -30,9 +31,9 @@ using testing::TextOf;
 // Starts nothing; notes each path and what the alert's bar showed at that moment.
 class TRecordingLauncher : public IProgramLauncher {
  public:
-  std::vector<std::string> Opened;
+  std::vector<TPath> Opened;
   std::string BarText;
-  bool Open(const std::string& path) override {
+  bool Open(const TPath& path) override {
     Opened.push_back(path);
     const HWND alert = FindWindowW(L"TfmUpdateAlert", nullptr);
     const HWND bar = FindWindowExW(alert, nullptr, L"Static", nullptr);
@@ -54,12 +55,14 @@ class UpdateAlertWindowTest : public ::testing::Test {
   HWND Button(HWND alert, const std::string& caption) { return ChildWithText(alert, caption); }
 
   // Presses "업데이트 실행" for a download from a slow loopback server into a folder of the
-  // test's own, with the real transfer and files; a quit request waits meanwhile.
+  // test's own, named with characters CP949 lacks, with the real transfer and files; a quit
+  // request waits meanwhile.
   void DownloadThroughTheAlert(int pieces, std::chrono::milliseconds duration) {
     const std::string body = testing::NumberedBody(20 * 1024 * 1024);
     testing::TSlowInstallerServer server(body, pieces, duration);
-    testing::TTempFolder folder(L"update-alert");
-    fake.TempPath.Path = Narrow(folder.Path());
+    testing::TTempFolder folder(L"update-alert " +
+                                PathFromUtf8(testing::kForeignFolderName).native());
+    fake.TempPath.Path = PathToUtf8(folder.Path());
     TWin32FileSystem files;
     std::unique_ptr<IUrlTransfer> transfer = std::make_unique<TUrlMonikerTransfer>();
     TRecordingLauncher launcher;
@@ -78,17 +81,19 @@ class UpdateAlertWindowTest : public ::testing::Test {
                    *transfer,
                    platform.TempPath,
                    platform.Signatures,
-                   platform.Instances};
+                   platform.Instances,
+                   platform.Waits};
     TUpdateAlertWindow window(real, server.Url());
     ASSERT_TRUE(window.Create(nullptr));
     PostMessageW(Button(window.Handle(), Utf8ToCp949(kUpdateAlertRunText)), BM_CLICK, 0, 0);
     PostMessageW(window.Handle(), WM_APP_QUIT, 0, 0);
     // The quit takes effect once the download has ended and the installer was started.
     EXPECT_EQ(window.ShowModal(nullptr), kUpdateAlertQuit);
-    const std::string path = Narrow(folder.Path()) + "\\setup.exe";
-    EXPECT_EQ(launcher.Opened, std::vector<std::string>{path});
+    const std::wstring path = folder.Path() + L"\\setup.exe";
+    ASSERT_EQ(launcher.Opened.size(), 1u);
+    EXPECT_EQ(launcher.Opened[0].native(), path);
     EXPECT_EQ(launcher.BarText, "100%");
-    EXPECT_TRUE(testing::ReadWholeFile(Wide(path)) == body);
+    EXPECT_TRUE(testing::ReadWholeFile(path) == body);
   }
 
   testing::TFakePlatform fake;

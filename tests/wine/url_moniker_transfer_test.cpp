@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/code_page.h"
+#include "platform/path.h"
 #include "platform/url_transfer.h"
+#include "support/foreign_names.h"
 #include "support/transfer_cases.h"
 #include "win32/bind_status_callback.h"
-#include "win32/wide_text.h"
 #include "win32/win32_url_transfer.h"
 #include "wine/wine_support.h"
 
@@ -23,8 +23,9 @@ using testing::TServerAct;
 
 class UrlMonikerTransferTest : public ::testing::Test {
  protected:
-  // A Korean folder name: the CP949 path must reach the file system intact.
-  testing::TTempFolder folder{Wide(Utf8ToCp949("내려받기"))};
+  // Korean beside characters CP949 lacks: the path must reach the file system intact.
+  testing::TTempFolder folder{L"\uB0B4\uB824\uBC1B\uAE30 " +
+                              PathFromUtf8(testing::kForeignFolderName).native()};
   std::wstring target = folder.Path() + L"setup.exe";
   std::unique_ptr<IUrlTransfer> transfer = std::make_unique<TUrlMonikerTransfer>();
   TTransferLimits limits;
@@ -37,7 +38,7 @@ TEST_F(UrlMonikerTransferTest, FetchesTwentyMegabytesWithProgress) {
   ASSERT_TRUE(server.Listening());
   std::string atStop;
   events.OnStop = [&] { atStop = testing::ReadWholeFile(target); };
-  transfer->Download(server.Url("/dl/setup.exe"), Narrow(target), events, limits);
+  transfer->Download(server.Url("/dl/setup.exe"), target, events, limits);
   EXPECT_EQ(events.Log, (std::vector<std::string>{"start", "progress", "stop "}));
   EXPECT_GE(events.Progresses, 2);
   EXPECT_EQ(events.LastMax, body.size());
@@ -57,7 +58,7 @@ TEST_F(UrlMonikerTransferTest, AFailureReportedAsSuccessStopsWithAText) {
     events.AbortAt = c.Abort ? 1 : events.AbortAt;
     TLoopbackServer server({c.Turn});
     ASSERT_TRUE(server.Listening());
-    transfer->Download(server.Url("/setup.exe"), Narrow(target), events, limits);
+    transfer->Download(server.Url("/setup.exe"), target, events, limits);
     ASSERT_GE(events.Log.size(), 2u);
     EXPECT_EQ(events.Log.front(), "start");
     EXPECT_TRUE(events.Log.back().starts_with("stop ")) << events.Log.back();
@@ -96,7 +97,7 @@ TEST_F(UrlMonikerTransferTest, EachTransferComesFromTheServerNeverFromTheUrlCach
   for (const std::string expected : {"MZ first installer", "MZ newer installer"}) {
     SCOPED_TRACE(expected);
     events = TRecordingEvents();
-    transfer->Download(server.Url("/dl/setup.exe"), Narrow(target), events, limits);
+    transfer->Download(server.Url("/dl/setup.exe"), target, events, limits);
     // The status is seen on each transfer, so each one is judged a success.
     EXPECT_EQ(events.Log, (std::vector<std::string>{"start", "progress", "stop "}));
     EXPECT_EQ(testing::ReadWholeFile(target), expected);
@@ -117,7 +118,7 @@ TEST_F(UrlMonikerTransferTest, ARedirectItFollowsIsNamedFirstAndCanBeRefused) {
     ASSERT_TRUE(server.Listening());
     events = TRecordingEvents();
     events.RefuseRedirects = refuse;
-    transfer->Download(server.Url("/setup.exe"), Narrow(target), events, limits);
+    transfer->Download(server.Url("/setup.exe"), target, events, limits);
     ASSERT_GE(events.Log.size(), 2u);
     EXPECT_NE(std::find(events.Log.begin(), events.Log.end(), "redirect " + location),
               events.Log.end());
@@ -136,7 +137,7 @@ TEST_F(UrlMonikerTransferTest, ARedirectItFollowsIsNamedFirstAndCanBeRefused) {
 TEST_F(UrlMonikerTransferTest, TheComponentProbesOverWinsockThenFetches) {
   std::wstring saveDir = folder.Path();
   saveDir.pop_back();  // the component puts the "\" in
-  EXPECT_EQ(testing::DownloadThroughTheComponent(*transfer, Narrow(saveDir)), Narrow(target));
+  EXPECT_EQ(testing::DownloadThroughTheComponent(*transfer, saveDir).native(), target);
   EXPECT_EQ(testing::ReadWholeFile(target), "MZ installer");
 }
 

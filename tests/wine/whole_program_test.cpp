@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "support/loopback_server.h"
 #include "support/request_bodies.h"
 #include "support/server_session.h"
@@ -76,14 +78,19 @@ struct TShortcutStart {
     ASSERT_EQ(server.Requests().size(), count);
   }
 
+  // Whether the client program has run, waiting for it up to 20 s.
+  bool ClientRan() const {
+    for (int waited = 0; waited < 20000 && !testing::FileExists(client + L".ran"); waited += 50) {
+      Sleep(50);
+    }
+    return testing::FileExists(client + L".ran");
+  }
+
   // Waits until the program has opened access and started the client program.
   void WaitUntilOpen() {
     window = testing::WaitForWindow(L"TfmMain", nullptr, 20000);
     ASSERT_NE(window, nullptr);
-    for (int waited = 0; waited < 20000 && !testing::FileExists(client + L".ran"); waited += 50) {
-      Sleep(50);
-    }
-    ASSERT_TRUE(testing::FileExists(client + L".ran"));
+    ASSERT_TRUE(ClientRan());
     EXPECT_EQ(Bodies(), std::vector<std::string>(expected.begin(), expected.end() - 1));
     // Minimised from the shortcut: into the tray, no window and no taskbar button.
     EXPECT_FALSE(IsWindowVisible(window));
@@ -159,6 +166,81 @@ TEST(WholeProgramTest, AccessOfAKilledProgramIsClosedAtTheNextStartOnly) {
   EXPECT_EQ(start.Bodies(),
             (std::vector<std::string>{kClientIPBody, kVersionBody, kOpenFtpBody, kClientIPBody,
                                       kCloseFtpBody, kVersionBody, kClientIPBody, kVersionBody}));
+}
+
+// Whether the window answers a message within `ms`, as Windows asks before it calls a window
+// "Not Responding".
+bool AnswersWithin(HWND window, UINT ms) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, ms, &result) != 0;
+}
+
+// How many of the pixels along the window's four edges are the splash's blue frame, in a
+// capture of the screen.
+int FramePixelsOnScreen(HWND window) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP capture = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, capture);
+  BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+  int blue = 0;
+  for (int x = 0; x < width; ++x) {
+    blue += GetPixel(memory, x, 0) == RGB(0, 128, 255);
+    blue += GetPixel(memory, x, height - 1) == RGB(0, 128, 255);
+  }
+  for (int y = 0; y < height; ++y) {
+    blue += GetPixel(memory, 0, y) == RGB(0, 128, 255);
+    blue += GetPixel(memory, width - 1, y) == RGB(0, 128, 255);
+  }
+  SelectObject(memory, previous);
+  DeleteObject(capture);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return width > 0 && height > 0 ? blue * 100 / (2 * (width + height)) : 0;
+}
+
+// A server that holds every reply for seconds: the splash and the main window answer and paint
+// meanwhile, presses during the open send nothing, and WM_APP_QUIT waits until the open is done,
+// then closes access. 200 ms is the bound for answering; an idle pump answers in a few
+// milliseconds even on a loaded two-core machine.
+TEST(WholeProgramTest, AWindowWaitingForASlowServerAnswersPaintsAndTakesNoSecondPress) {
+  constexpr auto kHeld = std::chrono::milliseconds(3000);
+  TShortcutStart start({{.Reply = kIP.Reply, .Hold = kHeld},
+                        {.Reply = kCurrent.Reply, .Hold = kHeld},
+                        {.Reply = kOpened.Reply, .Hold = kHeld},
+                        kClosed});
+  testing::TProcess porvan(start.exe, L"example.com FTP false", start.folder.Path());
+  ASSERT_TRUE(porvan.Started());
+  HWND splash = testing::WaitForWindowOf(porvan.Id(), L"TfmInit", 20000);
+  HWND window = testing::WaitForWindowOf(porvan.Id(), L"TfmMain", 20000);
+  ASSERT_NE(splash, nullptr);
+  ASSERT_NE(window, nullptr);
+  start.WaitForRequests(1);
+  Sleep(500);  // the splash has painted its text since the check went out
+  // Looked at before anything is sent to the program, which would wake it up to paint.
+  EXPECT_GT(FramePixelsOnScreen(splash), 90);
+  EXPECT_TRUE(AnswersWithin(splash, 200));
+  EXPECT_TRUE(AnswersWithin(window, 200));
+
+  start.WaitForRequests(3);
+  EXPECT_TRUE(AnswersWithin(window, 200));
+  HWND ftp = testing::ChildWithText(window, Utf8ToCp949("FTP 실행"));
+  HWND edit = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+  ASSERT_NE(ftp, nullptr);
+  ASSERT_NE(edit, nullptr);
+  const LPARAM at = MAKELPARAM(5, 5);
+  PostMessageW(ftp, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(ftp, WM_LBUTTONUP, 0, at);
+  PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  PostMessageW(window, 0x8083, 0, 0);  // WM_APP_QUIT
+  EXPECT_TRUE(AnswersWithin(window, 200));
+  EXPECT_EQ(porvan.WaitForExit(20000), 0u);
+  EXPECT_TRUE(start.ClientRan());
+  EXPECT_EQ(start.Bodies(), kExpectedBodies);
 }
 
 TEST(WholeProgramTest, ASecondInstanceLeavesTheFirstOnesAccessOpen) {

@@ -55,7 +55,7 @@ TEST(Win32InstancesTest, AnInstanceRunsUntilItEndsAndItsIdAloneNamesNothing) {
 
 TEST(Win32InstancesTest, OneHolderAtATimeAndNoFileLeftBehind) {
   testing::TTempFolder folder(L"porvan-lock");
-  const std::string path = Narrow(folder.Path()) + "Porvan.journal.lock";
+  const TPath path(folder.Path() + L"Porvan.journal.lock");
   TWin32Instances instances;
   {
     std::unique_ptr<IInstanceLock> held = instances.ExclusiveLock(path, 0ms);
@@ -64,9 +64,9 @@ TEST(Win32InstancesTest, OneHolderAtATimeAndNoFileLeftBehind) {
     EXPECT_EQ(instances.ExclusiveLock(path, 100ms), nullptr);
     EXPECT_GE(GetTickCount64() - start, 90u);
   }
-  EXPECT_FALSE(testing::FileExists(Wide(path)));
+  EXPECT_FALSE(testing::FileExists(path.native()));
   EXPECT_NE(instances.ExclusiveLock(path, 0ms), nullptr);
-  EXPECT_EQ(instances.ExclusiveLock(Narrow(folder.Path()) + "missing\\x.lock", 0ms), nullptr);
+  EXPECT_EQ(instances.ExclusiveLock(folder.Path() + L"missing\\x.lock", 0ms), nullptr);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "platform/code_page.h"
+#include "platform/path.h"
 #include "support/file_seam_checks.h"
+#include "support/foreign_names.h"
 #include "win32/wide_text.h"
 #include "win32/win32_file_system.h"
 #include "win32/win32_process_info.h"
@@ -15,27 +17,27 @@ namespace {
 
 using testing::TTempFolder;
 
-TEST(Win32SeamsTest, FilesInAKoreanFolderAreReadAndReplaced) {
-  TTempFolder folder(L"porvan-\uAC00\uB098");  // 가나
+TEST(Win32SeamsTest, FilesInAForeignFolderAreReadAndReplaced) {
+  TTempFolder folder(L"porvan-" + PathFromUtf8(testing::kForeignFolderName).native());
   TWin32FileSystem files;
-  const std::string path = Narrow(folder.Path()) + "Porvan.ini";
+  const TPath path(folder.Path() + L"Porvan.ini");
   EXPECT_FALSE(files.LoadFile(path).has_value());
   EXPECT_FALSE(files.IsFile(path));
   EXPECT_EQ(files.FileSize(path), std::nullopt);
   ASSERT_TRUE(files.SaveFile(path, "[config]\r\nk=\xB0\xA1\r\n"));
   EXPECT_EQ(files.FileSize(path), 16u);
-  EXPECT_EQ(files.FileSize(Narrow(folder.Path())), std::nullopt);
+  EXPECT_EQ(files.FileSize(folder.Path()), std::nullopt);
   ASSERT_TRUE(files.SaveFile(path, "[config]\r\nk=2\r\n"));
   EXPECT_EQ(files.LoadFile(path).value_or("<none>"), "[config]\r\nk=2\r\n");
   EXPECT_TRUE(files.IsFile(path));
-  EXPECT_FALSE(files.IsFile(Narrow(folder.Path())));  // a directory is not a file
+  EXPECT_FALSE(files.IsFile(folder.Path()));  // a directory is not a file
   EXPECT_EQ(testing::ReadWholeFile(folder.Path() + L"Porvan.ini.new"), "<missing>");
 }
 
 TEST(Win32SeamsTest, AFailedReplaceLeavesTheOldFile) {
   TTempFolder folder(L"porvan-replace");
   TWin32FileSystem files;
-  const std::string path = Narrow(folder.Path()) + "Porvan.ini";
+  const TPath path(folder.Path() + L"Porvan.ini");
   ASSERT_TRUE(files.SaveFile(path, "old"));
   // A folder where the temporary file would go makes the write fail before the file is touched.
   ASSERT_TRUE(CreateDirectoryW((folder.Path() + L"Porvan.ini.new").c_str(), nullptr));
@@ -45,7 +47,7 @@ TEST(Win32SeamsTest, AFailedReplaceLeavesTheOldFile) {
 
 TEST(Win32SeamsTest, ReadsTheVersionResourceOfPorvanExe) {
   TWin32VersionResource version;
-  auto block = version.Load(Narrow(testing::PorvanExePath()));
+  auto block = version.Load(testing::PorvanExePath());
   ASSERT_NE(block, nullptr);
   EXPECT_EQ(block->QueryValue("StringFileInfo\\041203B5\\FileVersion").value_or("?"), "1.5.0.0");
   EXPECT_EQ(block->QueryValue("StringFileInfo\\041203B5\\ProductVersion").value_or("?"), "1.0.0.0");
@@ -71,9 +73,9 @@ TEST(Win32SeamsTest, CodePageMatchesTheNativeTables) {
 }
 
 TEST(Win32SeamsTest, AFileIsReadInBoundsRenamedAndRemoved) {
-  TTempFolder folder(L"porvan-journal-files");
+  TTempFolder folder(L"porvan-journal-" + PathFromUtf8(testing::kForeignFolderName).native());
   TWin32FileSystem files;
-  testing::CheckBoundedReadRenameAndRemove(files, Narrow(folder.Path()));
+  testing::CheckBoundedReadRenameAndRemove(files, folder.Path());
 }
 
 }  // namespace

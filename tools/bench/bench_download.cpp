@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/thread_gui_wait.h"
 #include "posix/posix_socket_factory.h"
 #include "posix/posix_url_transfer.h"
 #include "update/nx_url_down.h"
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
   }
   TPosixSocketFactory sockets;
   TCurlUrlTransfer transfer;
-  TNxURLDownload download(sockets, transfer);
+  TThreadGuiWait waits;
+  TNxURLDownload download(sockets, transfer, waits);
   download.SetURL(argv[1]);
   download.SaveDir = argv[2];
   const auto start = std::chrono::steady_clock::now();

@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
   fake.Files.Files[fake.SettingsPath()] =
       "[config]\r\nServerURL=" + server.Url("/porvandaemon/communication.php") + "\r\n";
   SysVar = std::make_unique<TSysVar>(fake.Platform);
-  TRemoteServerCon con(fake.Platform.Sockets, fake.Platform.Messages, SysVar->GetServerURL());
+  TRemoteServerCon con(fake.Platform.Sockets, fake.Platform.Messages, fake.Waits,
+                       SysVar->GetServerURL());
 
   // The first request gives the exact bytes that the raw socket then sends.
   if (!con.OpenFTP("example.com")) {

@@ -22,7 +22,7 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 # The two native benchmark programs, on the libraries of the Release build.
-read -ra CURL_LIBS <<<"$(pkg-config --libs libcurl)"
+read -ra CURL_LIBS <<<"$(pkg-config --libs libcurl openssl)"
 bench_program() {
   local name=$1
   shift
@@ -32,10 +32,25 @@ bench_program() {
 bench_program bench_open_request \
   -Wl,--start-group "$NATIVE_BUILD"/libporvan_*.a -Wl,--end-group
 bench_program bench_download "$NATIVE_BUILD/libporvan_platform.a"
+bench_program bench_https "$NATIVE_BUILD/libporvan_platform.a"
+
+# The loopback TLS servers with a test CA made for this run; their ports in ports.json.
+python3 "$ROOT/tools/tlsserver/tls_server.py" --dir "$WORK/tls" --ports-file "$WORK/tls/ports.json" \
+  2>"$WORK/tls-servers.log" >/dev/null &
+TLS_PID=$!
+trap 'kill "$TLS_PID" 2>/dev/null || true; rm -rf "$WORK"' EXIT
+for _ in $(seq 100); do
+  [ -f "$WORK/tls/ports.json" ] && break
+  sleep 0.1
+done
+tls_port() { sed -nE "s/.*\"$1\": ([0-9]+).*/\1/p" "$WORK/tls/ports.json"; }
 
 {
   echo "form-post round trip ..." >&2
   "$WORK/bench_open_request" "${BENCH_ROUNDS:-1000}"
+  echo "https round trip ..." >&2
+  "$WORK/bench_https" "${BENCH_HTTPS_ROUNDS:-200}" "$WORK/tls/ca.pem" "$(tls_port http)" \
+    "$(tls_port good)"
   echo "download ..." >&2
   "$HERE/download.sh" "$WORK/bench_download"
   echo "start-up and idle under Wine (about $((${BENCH_IDLE_SECONDS:-60} + 120)) s) ..." >&2
@@ -47,5 +62,6 @@ bench_program bench_download "$NATIVE_BUILD/libporvan_platform.a"
   echo "Windows_compiler mingw-w64 g++ $(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix) (posix threads, MinSizeRel, static)"
   echo "native_compiler $(g++ --version | head -n1) (Release)"
   echo "curl $(curl --version | head -n1 | cut -d' ' -f2)"
+  echo "OpenSSL $(openssl version | cut -d' ' -f2)"
 } >"$WORK/measurements"
 python3 "$HERE/table.py" <"$WORK/measurements"

@@ -41,6 +41,11 @@ row("Form-post round trip, loopback (median of %d each)" % median("roundtrip_rou
     "%.0f µs" % client, "raw socket %.0f µs" % raw, "%.2f×" % (client / raw),
     "≤ 1.2× raw socket", client / raw <= 1.2)
 
+http, https = median("roundtrip_http_us"), median("roundtrip_https_us")
+rows.append(("https round trip, loopback, handshake included (median of %d each)"
+             % median("https_rounds"), "%.0f µs" % https, "http %.0f µs" % http,
+             "%.2f×" % (https / http), "", ""))
+
 size = median("download_mb")
 component, curl = median("download_component_s"), median("download_curl_s")
 row("Download of %.0f MB, loopback (median of %d each)" % (size, count("download_curl_s")),

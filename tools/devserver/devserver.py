@@ -3,8 +3,9 @@
 
 README
   Run:   python3 tools/devserver/devserver.py [--port 0] [--domain example.com ...]
-                [--version 1.5.0.0] [--installer FILE] [--redirects N]
-  It listens on 127.0.0.1 only. Port 0 takes any free port; the first line printed names the
+                [--version 1.5.0.0] [--installer FILE] [--redirects N] [--tls CERT KEY]
+  It listens on 127.0.0.1 only; with --tls it answers https instead, and names itself
+  https://localhost:PORT, the name a test certificate carries. Port 0 takes any free port; the first line printed names the
   server URL to put into the client's ServerURL, e.g.
       Porvan development server on http://127.0.0.1:40123/porvandaemon/communication.php
   Every request then prints one line: client address, method, path, form fields, status, reply.
@@ -29,8 +30,10 @@ README
 
 import argparse
 import os
+import ssl
 import sys
 import threading
+import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
@@ -120,6 +123,8 @@ class Handler(BaseHTTPRequestHandler):
             self.log_line(400, "bad Content-Length")
             return
         fields = parse_form(self.rfile.read(length))
+        # A slow server: the client must stay alive on the screen meanwhile.
+        time.sleep(self.server.slow)
         reply = self.server.state.answer(self.client_address[0], fields, self.server.installer_url())
         self.send_text(200, reply)
         shown = " ".join("%s=%s" % item for item in fields.items())
@@ -169,15 +174,26 @@ class Handler(BaseHTTPRequestHandler):
 class DevServer(ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, state, installer_path, redirects):
+    def __init__(self, port, state, installer_path, redirects, slow=0.0, tls=None):
         super().__init__(("127.0.0.1", port), Handler)
+        self.slow = slow
+        self.scheme = "http"
+        if tls:
+            # Still 127.0.0.1 only, but named "localhost", the name the certificate carries.
+            context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+            context.minimum_version = ssl.TLSVersion.TLSv1_2
+            context.load_cert_chain(*tls)
+            self.socket = context.wrap_socket(self.socket, server_side=True,
+                                              do_handshake_on_connect=False)
+            self.scheme = "https"
         self.state = state
         self.installer_path = installer_path
         self.installer_name = os.path.basename(installer_path) if installer_path else None
         self.redirects = redirects
 
     def base(self):
-        return "http://127.0.0.1:%d" % self.server_address[1]
+        host = "localhost" if self.scheme == "https" else "127.0.0.1"
+        return "%s://%s:%d" % (self.scheme, host, self.server_address[1])
 
     def hop_of(self, wanted):
         for hop in range(1, self.redirects + 1):
@@ -206,14 +222,20 @@ def main(argv):
     parser.add_argument("--installer", help="the installer file served under /files/")
     parser.add_argument("--redirects", type=int, default=0,
                         help="redirects before the installer (default 0)")
+    parser.add_argument("--slow", type=float, default=0.0,
+                        help="seconds each form post is held before its reply (default 0)")
+    parser.add_argument("--tls", nargs=2, metavar=("CERT", "KEY"),
+                        help="answer https with this PEM certificate and key")
     args = parser.parse_args(argv)
     if args.installer and not os.path.isfile(args.installer):
         parser.error("no such installer file: %s" % args.installer)
     if args.redirects < 0:
         parser.error("--redirects must not be negative")
+    if args.slow < 0:
+        parser.error("--slow must not be negative")
 
     state = AccessState(args.domains or ["example.com"], args.version)
-    server = DevServer(args.port, state, args.installer, args.redirects)
+    server = DevServer(args.port, state, args.installer, args.redirects, args.slow, args.tls)
     print("Porvan development server on %s/porvandaemon/communication.php" % server.base(),
           flush=True)
     try:

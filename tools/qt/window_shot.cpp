@@ -17,6 +17,7 @@
 #include "qt/config_window.h"
 #include "qt/init_window.h"
 #include "qt/main_window.h"
+#include "qt/qt_gui_wait.h"
 #include "qt/update_alert_window.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
@@ -74,10 +75,12 @@ int main(int argc, char** argv) {
   }
   testing::TFakePlatform seams;
   TWaitingNetwork network;
-  TPlatform platform{seams.Files,      seams.Process,    seams.Version,  seams.Messages,
-                     *seams.Sockets,   network,          seams.Launcher, seams.ShellFolders,
-                     seams.ShellLinks, seams.OpenDialog, seams.Urls,     seams.UrlTransfer,
-                     seams.TempPath,   seams.Signatures, seams.Instances};
+  // The client's own wait, so the windows paint while the splash's check is out.
+  TQtGuiWait waits;
+  TPlatform platform{seams.Files,      seams.Process,    seams.Version,   seams.Messages,
+                     *seams.Sockets,   network,          seams.Launcher,  seams.ShellFolders,
+                     seams.ShellLinks, seams.OpenDialog, seams.Urls,      seams.UrlTransfer,
+                     seams.TempPath,   seams.Signatures, seams.Instances, waits};
   seams.Files.Files["C:\\Porvan\\history.txt"] =
       "1.5.0.0  \xC1\xA2\xB1\xD9 \xC1\xA6\xBE\xEE\r\n1.0.0.0  \xC3\xB3\xC0\xBD\r\n";
   SysVar = std::make_unique<TSysVar>(platform);

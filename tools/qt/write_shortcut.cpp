@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/path.h"
 #include "posix/posix_desktop_conventions.h"
 #include "posix/posix_shell_folders.h"
 #include "posix/posix_shell_links.h"
@@ -20,12 +21,24 @@ int main(int argc, char** argv) {
   testing::TFakePlatform seams;
   TPosixShellFolders folders;
   TPosixShellLinks links(true);
-  TPlatform platform{
-      seams.Files,    seams.Process,    seams.Version,   seams.Messages,
-      *seams.Sockets, seams.Network,    seams.Launcher,  folders,
-      links,          seams.OpenDialog, seams.Urls,      seams.UrlTransfer,
-      seams.TempPath, seams.Signatures, seams.Instances, LinuxDesktopConventions({}, {})};
-  const std::string target = argv[1];
+  TPlatform platform{seams.Files,
+                     seams.Process,
+                     seams.Version,
+                     seams.Messages,
+                     *seams.Sockets,
+                     seams.Network,
+                     seams.Launcher,
+                     folders,
+                     links,
+                     seams.OpenDialog,
+                     seams.Urls,
+                     seams.UrlTransfer,
+                     seams.TempPath,
+                     seams.Signatures,
+                     seams.Instances,
+                     seams.Waits,
+                     LinuxDesktopConventions({}, {})};
+  const TPath target = PathFromUtf8(argv[1]);
   const bool written =
       CreateShortcut(platform, TShellFolderKind::Desktop,
                      ShortcutFileName(argv[2], platform.Conventions.ShortcutExtension), target,

@@ -21,7 +21,7 @@ namespace {
 // The body is numbered bytes, not a program: nothing is started.
 class TNoLauncher : public porvan::IProgramLauncher {
  public:
-  bool Open(const std::string& /*path*/) override { return true; }
+  bool Open(const porvan::TPath& /*path*/) override { return true; }
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "win32/view/window.h"
 #include "win32/wide_text.h"
+#include "win32/win32_gui_wait.h"
 
 namespace porvan {
 
@@ -58,8 +59,11 @@ LRESULT TControl::CallClassProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK TControl::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* wrapper = reinterpret_cast<TControl*>(GetWindowLongPtrW(control, GWLP_USERDATA));
   LRESULT result = 0;
+  if (TWin32GuiWait::Intercept(control, message, wParam, lParam, result)) {
+    return result;
+  }
+  auto* wrapper = reinterpret_cast<TControl*>(GetWindowLongPtrW(control, GWLP_USERDATA));
   bool handled = false;
   wrapper->window_.Run([&] { handled = wrapper->OnOwnMessage(message, wParam, lParam, result); });
   return handled ? result : wrapper->CallClassProc(message, wParam, lParam);

@@ -6,6 +6,7 @@
 #include "app/handler_guard.h"
 #include "win32/view/control.h"
 #include "win32/wide_text.h"
+#include "win32/win32_gui_wait.h"
 
 namespace porvan {
 namespace {
@@ -111,6 +112,9 @@ void TWindow::ApplyDpi(TDpi dpi) {
 }
 
 LRESULT CALLBACK TWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT answer = 0; TWin32GuiWait::Intercept(window, message, wParam, lParam, answer)) {
+    return answer;
+  }
   if (message == WM_NCCREATE) {
     auto* self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->handle_ = window;

@@ -1,0 +1,43 @@
+// The wait seam in standard C++: one worker thread, and the caller's own turn of its loop.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "platform/gui_wait.h"
+
+namespace porvan {
+
+// Used where there is no window loop to turn (the native tests, the tools): OnTurn stands for
+// one turn of the loop and is called on the waiting thread every TurnEvery until the exchange
+// has returned. The worker is started at the first Run and serves every later one.
+class TThreadGuiWait final : public IGuiWait {
+ public:
+  TThreadGuiWait() = default;
+  ~TThreadGuiWait() override;
+  TThreadGuiWait(const TThreadGuiWait&) = delete;
+  TThreadGuiWait& operator=(const TThreadGuiWait&) = delete;
+
+  void Run(const std::function<void()>& exchange) override;
+  bool Waiting() const override { return waiting_; }
+
+  std::function<void()> OnTurn;
+  std::chrono::milliseconds TurnEvery{10};
+
+ private:
+  void Serve();
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  const std::function<void()>* job_ = nullptr;  // set by Run, cleared by the worker when done
+  std::exception_ptr error_;
+  bool stop_ = false;
+  bool waiting_ = false;  // read and written on the waiting thread only
+  std::thread worker_;
+};
+
+}  // namespace porvan

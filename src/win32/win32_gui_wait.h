@@ -1,0 +1,64 @@
+// The wait seam on Windows: the exchange on a worker thread, the GUI thread's messages pumped
+// with MsgWaitForMultipleObjectsEx until it is done.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/gui_wait.h"
+#include "win32/handle.h"
+
+namespace porvan {
+
+// What becomes of a message that reaches the program while an exchange is out.
+enum class TWhileWaiting {
+  Pass,  // painting, moving, minimising, the system's questions: as always
+  Drop,  // input that could start another road: keys, clicks, the close box, the system menu
+  Hold,  // a close, a quit, the session's end, the program's own messages: after the exchange
+};
+
+// The one rule for every window of the program; `wParam` tells the hit test or the command.
+TWhileWaiting WhileWaiting(UINT message, WPARAM wParam);
+
+class TWin32GuiWait final : public IGuiWait {
+ public:
+  TWin32GuiWait() = default;
+  ~TWin32GuiWait() override;
+  TWin32GuiWait(const TWin32GuiWait&) = delete;
+  TWin32GuiWait& operator=(const TWin32GuiWait&) = delete;
+
+  void Run(const std::function<void()>& exchange) override;
+  bool Waiting() const override { return waiting_; }
+
+  // For the window procedures of the program, for messages sent to them or dispatched by a loop
+  // of the system (moving a window) while this thread waits: true when the message was dropped
+  // or held here, with `result` the answer to give. A session-end question is answered "not
+  // now" and held as the session's end, so the end comes once the exchange is over. Outside a
+  // wait, false; so it is for a message the rule passes, except the cursor, which shows the
+  // wait.
+  static bool Intercept(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+ private:
+  static DWORD WINAPI WorkerMain(void* self);
+  bool StartWorker();
+  void PumpWaiting();
+  void Hold(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void ReleaseHeld();
+
+  THandle start_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // the worker has a job
+  THandle done_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};   // the worker finished it
+  std::optional<THandle> worker_;  // the thread, from the first Run on
+  const std::function<void()>* job_ = nullptr;
+  std::exception_ptr error_;
+  bool stop_ = false;
+  bool waiting_ = false;
+  std::vector<MSG> held_;
+  bool quitHeld_ = false;
+  int quitCode_ = 0;
+};
+
+}  // namespace porvan
