@@ -10,6 +10,8 @@
 #include <thread>
 #include <utility>
 
+#include "qt/window_host.h"
+
 namespace porvan {
 
 TQtGuiWait::TQtGuiWait() {
@@ -39,8 +41,9 @@ void TQtGuiWait::Run(const std::function<void()>& exchange) {
       } catch (...) {
         error = std::current_exception();
       }
-      // Posted to the loop's thread; the join below orders `error` for the caller.
-      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+      // Posted to the loop's thread, the one way that is safe from here; the queue owns the
+      // event. The join below orders `error` for the caller.
+      QCoreApplication::postEvent(&loop, new QEvent(QEvent::Quit));
     });
   } catch (const std::system_error&) {
     // Without a worker the exchange blocks, as it always did; it still gets done.
@@ -91,20 +94,17 @@ bool TQtGuiWait::eventFilter(QObject* watched, QEvent* event) {
 void TQtGuiWait::ReleaseHeld() {
   // Posted in their order, so they come once the caller of the exchange has gone on.
   for (const QPointer<QWidget>& window : std::exchange(closesHeld_, {})) {
-    QMetaObject::invokeMethod(
-        this,
-        [window] {
-          if (window != nullptr) {
-            window->close();
-          }
-        },
-        Qt::QueuedConnection);
+    Post(*this, [window] {
+      if (window != nullptr) {
+        window->close();
+      }
+    });
   }
-  for (std::function<void()>& action : std::exchange(actionsHeld_, {})) {
-    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+  for (const std::function<void()>& action : std::exchange(actionsHeld_, {})) {
+    Post(*this, action);
   }
   if (std::exchange(quitHeld_, false)) {
-    QMetaObject::invokeMethod(this, &QCoreApplication::quit, Qt::QueuedConnection);
+    Post(*this, [] { QCoreApplication::quit(); });
   }
 }
 

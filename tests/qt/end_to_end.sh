@@ -41,6 +41,17 @@ wait_for() {
   return 1
 }
 
+# Waits until the stand-in client has been started $1 times without arguments: it starts after
+# the open reply, a moment after the server logged the request.
+client_started() {
+  for _ in $(seq 100); do
+    [ "$(grep -c '^started 0$' "$WORK/client.log" 2>/dev/null)" -ge "$1" ] && break
+    sleep 0.1
+  done
+  [ "$(grep -c '^started' "$WORK/client.log" 2>/dev/null)" -eq "$1" ] &&
+    [ "$(grep -c '^started 0$' "$WORK/client.log")" -eq "$1" ]
+}
+
 # Waits until the process $1 has ended and checks that its exit status was $2.
 ended_with() {
   local status
@@ -87,8 +98,7 @@ run_road() {
   "$@" >"$WORK/app.log" 2>&1 &
   APP=$!
   check "$road: the open request arrives" wait_for "mode=open_request protocol=FTP query=demo.example" "$opens"
-  check "$road: the stand-in client started without arguments" \
-    test "$(grep -c '^started 0$' "$WORK/client.log" 2>/dev/null)" -eq "$opens"
+  check "$road: the stand-in client started without arguments" client_started "$opens"
   check "$road: porvan --quit is delivered" "$PORVAN" --quit
   check "$road: the instance exits 0" ended_with "$APP" 0
   APP=""

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "qt/qt_gui_wait.h"
+#include "qt/window_host.h"
 #include "qt_test_list.h"
 
 namespace porvan::testing {
@@ -85,17 +86,17 @@ class GuiWaitTest : public QObject {
     std::vector<std::string> order;
     std::atomic<bool> asked{false};
     QThread* nestedThread = nullptr;
-    QTimer::singleShot(0, &window, [&] {
+    Post(window, [&] {
       window.close();
-      order.push_back(window.isVisible() ? "close held" : "closed during the wait");
-      wait.WhenIdle([&] { order.push_back("first action"); });
-      wait.WhenIdle([&] { order.push_back("second action"); });
+      order.emplace_back(window.isVisible() ? "close held" : "closed during the wait");
+      wait.WhenIdle([&] { order.emplace_back("first action"); });
+      wait.WhenIdle([&] { order.emplace_back("second action"); });
       wait.Run([&] { nestedThread = QThread::currentThread(); });
       asked = true;
     });
     bool sawAsked = false;
     wait.Run([&] { sawAsked = WaitFor(asked); });
-    order.push_back("exchange returned");
+    order.emplace_back("exchange returned");
     QVERIFY(sawAsked);
     QCOMPARE(nestedThread, QThread::currentThread());
     QVERIFY(window.isVisible());
