@@ -109,6 +109,7 @@ TEST_F(ConfigFormTest, ShortcutButtonTakesEachRoad) {
     TLinkFailure linkFailure = TLinkFailure::None;
     std::string linkMessage;
     bool registryDesktop = true;
+    std::string shortcutExtension = ".lnk";
     std::string knownDesktop = "C:\\Users\\kim\\KnownDesktop";
     bool asksServer = true;
     std::string sentDomain = "demo.example";  // as the form encoding puts it on the wire
@@ -161,6 +162,10 @@ TEST_F(ConfigFormTest, ShortcutButtonTakesEachRoad) {
        .registryDesktop = false,
        .links = {"C:\\Users\\kim\\KnownDesktop\\Porvan - demo.example.lnk|"
                  "C:\\Porvan\\Porvan.exe|C:\\Porvan|demo.example SSH true"}},
+      {.name = "a desktop that starts launchers",
+       .shortcutExtension = ".desktop",
+       .links = {"C:\\Users\\kim\\Desktop\\Porvan - demo.example.desktop|"
+                 "C:\\Porvan\\Porvan.exe|C:\\Porvan|demo.example SSH true"}},
       {.name = "no desktop folder at all",
        .registryDesktop = false,
        .knownDesktop = "",
@@ -178,6 +183,7 @@ TEST_F(ConfigFormTest, ShortcutButtonTakesEachRoad) {
       fake.ShellFolders.Registry.erase("Desktop");
     }
     fake.ShellFolders.KnownDesktop = c.knownDesktop;
+    fake.Platform.Conventions.ShortcutExtension = c.shortcutExtension;
     url.Value = c.domain;
     clientType.Selected = c.clientType;
     minimise.Value = c.minimise;

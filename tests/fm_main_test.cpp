@@ -368,6 +368,35 @@ TEST(fmMainTest, QuitFromTheTrayRestoresTheWindowThenClosesWithoutAsking) {
   EXPECT_TRUE(main.session.Fake.Messages.Shown.empty());
 }
 
+TEST(fmMainTest, MinimiseGoesIntoTheTrayOnlyWhereTheDesktopHasOne) {
+  struct {
+    const char* name;
+    bool hasTray;
+    bool windowVisible;
+    bool trayVisible;
+  } const cases[] = {
+      {.name = "tray: the window hides behind the icon",
+       .hasTray = true,
+       .windowVisible = false,
+       .trayVisible = true},
+      {.name = "no tray: the window stays on the taskbar",
+       .hasTray = false,
+       .windowVisible = true,
+       .trayVisible = false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TMainForm main({});
+    main.tray.HasTray = c.hasTray;
+    main.window.Minimize();
+    main.form.ApplicationMinimize();
+    EXPECT_EQ(main.window.Visible, c.windowVisible);
+    EXPECT_EQ(main.tray.Visible, c.trayVisible);
+    main.form.TrayIconDblClick();
+    EXPECT_FALSE(main.window.Minimized);
+  }
+}
+
 TEST(fmMainTest, EveryStartLeavesAReachableWindowThatIsNeverMaximised) {
   struct {
     const char* name;

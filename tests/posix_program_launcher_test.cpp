@@ -55,5 +55,34 @@ TEST(PosixProgramLauncherTest, StartsTheProgramWithoutArgumentsAndWithoutWaiting
   ::rmdir(folder.c_str());
 }
 
+// A downloaded file goes to the opener as its one argument; the file itself is never executed.
+TEST(PosixProgramLauncherTest, FileOpenerHandsTheFileToTheOpenerWithoutRunningIt) {
+  char folderTemplate[] = "/tmp/porvan-open-XXXXXX";
+  const std::string folder = ::mkdtemp(folderTemplate);
+  const std::string opener = folder + "/opener.sh";
+  const std::string download = folder + "/porvan setup.deb";
+  const std::string report = folder + "/report.txt";
+  {
+    std::ofstream out(opener);
+    out << "#!/bin/sh\necho \"$#|$1\" > '" << report << "'\n";
+  }
+  {
+    // Executable, and would leave its own mark if it were run.
+    std::ofstream out(download);
+    out << "#!/bin/sh\necho ran > '" << report << "'\n";
+  }
+  ::chmod(opener.c_str(), 0755);
+  ::chmod(download.c_str(), 0755);
+
+  EXPECT_TRUE(TPosixFileOpener(opener).Open(download));
+  EXPECT_EQ(ReadFileWhenThere(report), "1|" + download + "\n");
+  EXPECT_FALSE(TPosixFileOpener(folder + "/no-opener").Open(download));
+  EXPECT_FALSE(StartDetached({}));
+  for (const std::string& file : {report, download, opener}) {
+    std::remove(file.c_str());
+  }
+  ::rmdir(folder.c_str());
+}
+
 }  // namespace
 }  // namespace porvan

@@ -1,6 +1,11 @@
 // The POSIX stand-in for a shell link: the desktop entry's exact text, quoting hostile bytes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "posix/posix_shell_links.h"
@@ -33,6 +38,35 @@ TEST(PosixShellLinksTest, QuotesEachWordOfTheCommandLine) {
               "[Desktop Entry]\nType=Application\nName=Porvan - x\nExec=" + c.exec +
                   "\nPath=" + c.link.WorkingDirectory.native() + "\n");
   }
+}
+
+TEST(PosixShellLinksTest, WritesAnExecutableLauncherNamedWithoutItsExtension) {
+  char folderTemplate[] = "/tmp/porvan-links-XXXXXX";
+  const std::string folder = ::mkdtemp(folderTemplate);
+  struct {
+    const char* name;
+    std::string file;
+  } const cases[] = {
+      {"a launcher", "Porvan - demo.example.desktop"},
+      {"a Windows link name", "Porvan - demo.example.lnk"},
+  };
+  const TShellLinkFields link{"/usr/bin/porvan", "/usr/bin", "demo.example FTP true"};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = folder + "/" + c.file;
+    EXPECT_TRUE(TPosixShellLinks().Write(path, link).Written());
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), DesktopEntryText("Porvan - demo.example", link));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0755u);
+    std::remove(path.c_str());
+  }
+  EXPECT_EQ(TPosixShellLinks().Write(folder + "/missing/Porvan - a.desktop", link).Failure,
+            TLinkFailure::NotSaved);
+  ::rmdir(folder.c_str());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "common/text_bytes.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
-#include "platform/process_info.h"
+#include "settings/executable_folder.h"
 #include "settings/sys_var.h"
 #include "update/update_alert.h"
 
@@ -44,7 +44,7 @@ TfmMain::TfmMain(TPlatform& platform, const TfmMainControls& controls)
     : TfmMainControls(controls),
       platform_(platform),
       journal_(platform.Files, platform.Instances, platform.Messages,
-               JournalPathFor(platform.Process.ExecutablePath()), SystemSeconds),
+               JournalPathFor(StateFileStem(platform)), SystemSeconds),
       ftp_{"FTP",      &TSysVar::IsFTPOpen, &TRemoteServerCon::OpenFTP, &TRemoteServerCon::CloseFTP,
            imgFTPOpen, imgFTPClose,         &TSysVar::ExecuteFTP},
       ssh_{"SSH",      &TSysVar::IsSSHOpen, &TRemoteServerCon::OpenSSH, &TRemoteServerCon::CloseSSH,
@@ -120,6 +120,10 @@ void TfmMain::TrayIconDblClick() {
 }
 
 void TfmMain::ApplicationMinimize() {
+  // Without a tray a hidden window could not be reached again: it stays on the taskbar.
+  if (!TrayIcon.Available()) {
+    return;
+  }
   Window.SetVisible(false);
   TrayIcon.SetVisible(true);
 }

@@ -48,6 +48,8 @@ class ITrayIcon {
   virtual void SetHint(const std::string& hint) = 0;
   virtual void SetImageIndex(int index) = 0;
   virtual void SetVisible(bool visible) = 0;
+  // False where the desktop has no tray to show the icon in.
+  virtual bool Available() { return true; }
 };
 
 // What a close handler may do with a close: cancel it, or let the window go (hide or free, which

@@ -23,6 +23,10 @@ struct TSignatureFacts {
   std::string Subject;
 };
 
+// The platform's result for a file that carries no signature (TRUST_E_NOSIGNATURE); a platform
+// without signed programs gives it for every file.
+inline constexpr std::uint32_t kSignatureNone = 0x800B0100;
+
 class IFileSignatures {
  public:
   virtual ~IFileSignatures() = default;

@@ -1,6 +1,8 @@
 // The seams the portable code is given: one context object, passed in by the entry or a test.
 #pragma once
 
+#include "platform/desktop_conventions.h"
+
 namespace porvan {
 
 class IFileSystem;
@@ -37,6 +39,8 @@ struct TPlatform {
   IFileSignatures& Signatures;
   IInstances& Instances;
   IGuiWait& Waits;
+  // Left out, the Windows program's own.
+  TDesktopConventions Conventions{};
 };
 
 }  // namespace porvan

@@ -11,12 +11,11 @@ namespace porvan {
 namespace {
 
 // Runs in the forked child: only async-signal-safe calls from here on.
-[[noreturn]] void StartGrandchild(const char* path, int reportFd) {
+[[noreturn]] void StartGrandchild(char* const* arguments, int reportFd) {
   ::setsid();
   const pid_t grandchild = ::fork();
   if (grandchild == 0) {
-    char* const arguments[] = {const_cast<char*>(path), nullptr};
-    ::execv(path, arguments);
+    ::execv(arguments[0], arguments);
     const int error = errno;
     // The exec failed: tell the parent through the pipe that exec would have closed.
     [[maybe_unused]] const ssize_t written = ::write(reportFd, &error, sizeof error);
@@ -27,7 +26,17 @@ namespace {
 
 }  // namespace
 
-bool TPosixProgramLauncher::Open(const TPath& path) {
+bool StartDetached(const std::vector<TPath>& arguments) {
+  if (arguments.empty()) {
+    return false;
+  }
+  // Made before the fork: the child may not allocate.
+  std::vector<char*> argv;
+  argv.reserve(arguments.size() + 1);
+  for (const TPath& argument : arguments) {
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  }
+  argv.push_back(nullptr);
   int report[2];
   if (::pipe2(report, O_CLOEXEC) != 0) {
     return false;
@@ -35,7 +44,7 @@ bool TPosixProgramLauncher::Open(const TPath& path) {
   const pid_t child = ::fork();
   if (child == 0) {
     ::close(report[0]);
-    StartGrandchild(path.c_str(), report[1]);
+    StartGrandchild(argv.data(), report[1]);
   }
   ::close(report[1]);
   int status = 0;

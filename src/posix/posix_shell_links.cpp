@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <string_view>
 
 #include "platform/code_page.h"
+#include "posix/run_program.h"
 
 namespace porvan {
 
@@ -72,8 +74,10 @@ std::string DesktopEntryText(const std::string& name, const TShellLinkFields& li
 
 TLinkWriteResult TPosixShellLinks::Write(const TPath& linkPath, const TShellLinkFields& link) {
   std::string name = linkPath.filename().native();
-  if (name.ends_with(".lnk")) {
-    name.resize(name.size() - 4);
+  for (const std::string_view extension : {".lnk", ".desktop"}) {
+    if (name.ends_with(extension)) {
+      name.resize(name.size() - extension.size());
+    }
   }
   {
     std::ofstream file(linkPath, std::ios::binary | std::ios::trunc);
@@ -84,7 +88,14 @@ TLinkWriteResult TPosixShellLinks::Write(const TPath& linkPath, const TShellLink
     }
   }
   // Desktops start only launchers their owner may execute.
-  ::chmod(linkPath.c_str(), 0755);
+  if (::chmod(linkPath.c_str(), 0755) != 0) {
+    return {TLinkFailure::NotSaved, {}};
+  }
+  if (markTrusted_) {
+    // Not every desktop keeps this attribute (or runs gio's metadata service); the launcher
+    // then asks once before its first start, which is no failure of the shortcut.
+    RunProgram({"gio", "set", PathToUtf8(linkPath), "metadata::trusted", "true"});
+  }
   return {};
 }
 

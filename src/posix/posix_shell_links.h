@@ -9,7 +9,13 @@ namespace porvan {
 // name it is given.
 class TPosixShellLinks : public IShellLinks {
  public:
+  // `markTrusted`: also mark each launcher trusted with gio (where gio is installed), so that
+  // desktops which ask before starting an untrusted launcher start it on a double click.
+  explicit TPosixShellLinks(bool markTrusted = false) : markTrusted_(markTrusted) {}
   TLinkWriteResult Write(const TPath& linkPath, const TShellLinkFields& link) override;
+
+ private:
+  bool markTrusted_;
 };
 
 // The launcher's text: the target quoted, each blank-separated argument quoted, in UTF-8.

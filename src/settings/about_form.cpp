@@ -36,8 +36,10 @@ TfmAbout::TfmAbout(TPlatform& platform, const TfmAboutControls& controls)
 
 void TfmAbout::FormActivate() {
   lblVersionInfo.SetText(SysVar->VersionInfo.FileVersion);
-  const TPath path = PathInFolder(ExecutableFolder(platform_.Process.ExecutablePath()),
-                                  PathFromUtf8("history.txt"));
+  const TPath& folder = platform_.Conventions.HistoryFolder;
+  const TPath path =
+      PathInFolder(folder.empty() ? ExecutableFolder(platform_.Process.ExecutablePath()) : folder,
+                   PathFromUtf8("history.txt"));
   const std::optional<std::string> history = platform_.Files.LoadFile(path);
   if (!history) {
     Memo1.SetText({});

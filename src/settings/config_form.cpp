@@ -23,7 +23,7 @@ namespace {
 
 // The dialog's texts, UTF-8.
 const char* const kChooseProgramTitle = "실행파일을 선택하세요";
-const char* const kProgramFilter = "실행파일(*.exe)|*.exe";
+const char* const kProgramFilterName = "실행파일";
 const char* const kEmptyDomainMessage = "도메인을 입력 하세요";
 const char* const kUnusableDomainMessage =
     "도메인에 파일 이름으로 쓸 수 없는 문자가 있습니다 (\\ / : * ? \" < > | ..)";
@@ -38,6 +38,11 @@ bool HasBlankInside(std::string_view domain) {
   return std::any_of(trimmed.begin(), trimmed.end(), IsBlank);
 }
 
+// "실행파일(*.exe)|*.exe" on Windows.
+std::string ProgramFilter(const std::string& pattern) {
+  return Utf8ToCp949(kProgramFilterName) + "(" + pattern + ")|" + pattern;
+}
+
 }  // namespace
 
 TfmConfig::TfmConfig(TPlatform& platform, const TfmConfigControls& controls)
@@ -49,9 +54,9 @@ void TfmConfig::FormActivate() {
 }
 
 void TfmConfig::fPathButtonClick(IEditBox& sender) {
-  const std::optional<TPath> chosen =
-      platform_.OpenDialog.Choose({Utf8ToCp949(kChooseProgramTitle), Utf8ToCp949(kProgramFilter),
-                                   PathFromCp949(sender.Text())});
+  const std::optional<TPath> chosen = platform_.OpenDialog.Choose(
+      {Utf8ToCp949(kChooseProgramTitle), ProgramFilter(platform_.Conventions.ProgramPattern),
+       PathFromCp949(sender.Text())});
   if (!chosen) {
     return;
   }
@@ -123,7 +128,8 @@ void TfmConfig::btnMakeShortcutClick() {
     return;
   }
   const TPath executable = platform_.Process.ExecutablePath();
-  if (!CreateShortcut(platform_, TShellFolderKind::Desktop, ShortcutFileName(domain), executable,
+  if (!CreateShortcut(platform_, TShellFolderKind::Desktop,
+                      ShortcutFileName(domain, platform_.Conventions.ShortcutExtension), executable,
                       ExecutableFolder(executable),
                       ShortcutArguments(domain, clientType, minimise))) {
     return;

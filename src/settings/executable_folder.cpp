@@ -1,6 +1,9 @@
 // The folder of the running executable, and paths of files beside it.
 #include "settings/executable_folder.h"
 
+#include "platform/platform.h"
+#include "platform/process_info.h"
+
 namespace porvan {
 
 namespace {
@@ -26,6 +29,11 @@ TPath ExecutableFolder(const TPath& path) {
     --end;
   }
   return PathFromUtf8(executablePath.substr(0, end));
+}
+
+TPath StateFileStem(TPlatform& platform) {
+  const TPath& stem = platform.Conventions.StateFileStem;
+  return stem.empty() ? platform.Process.ExecutablePath() : stem;
 }
 
 TPath PathInFolder(const TPath& folderPath, const TPath& name) {

@@ -31,7 +31,7 @@ TPath SettingsPathFor(const TPath& path) {
 }
 
 TPath TSettingsFile::Path() const {
-  return SettingsPathFor(process_.ExecutablePath());
+  return SettingsPathFor(stem_.empty() ? process_.ExecutablePath() : stem_);
 }
 
 std::string TSettingsFile::Load(const TPath& path) const {

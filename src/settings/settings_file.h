@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/path.h"
 
@@ -23,7 +24,9 @@ inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t{1024} * 102
 // nothing of the file is cached.
 class TSettingsFile {
  public:
-  TSettingsFile(IFileSystem& files, IProcessInfo& process) : files_(files), process_(process) {}
+  // `stem` names the file as SettingsPathFor does; empty: the executable's path.
+  TSettingsFile(IFileSystem& files, IProcessInfo& process, TPath stem = {})
+      : files_(files), process_(process), stem_(std::move(stem)) {}
 
   TPath Path() const;
   // Both throw TSettingsError, without loading it, for a file beyond kMaxSettingsFileBytes.
@@ -38,6 +41,7 @@ class TSettingsFile {
 
   IFileSystem& files_;
   IProcessInfo& process_;
+  const TPath stem_;
 };
 
 }  // namespace porvan

@@ -10,8 +10,8 @@
 
 namespace porvan {
 
-std::string ShortcutFileName(const std::string& domain) {
-  return "Porvan - " + domain + ".lnk";
+std::string ShortcutFileName(const std::string& domain, const std::string& extension) {
+  return "Porvan - " + domain + extension;
 }
 
 std::string ShortcutArguments(const std::string& domain, const std::string& clientType,

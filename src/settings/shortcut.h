@@ -10,8 +10,8 @@ namespace porvan {
 
 struct TPlatform;
 
-// "Porvan - " + domain + ".lnk".
-std::string ShortcutFileName(const std::string& domain);
+// "Porvan - " + domain + extension (".lnk" on Windows).
+std::string ShortcutFileName(const std::string& domain, const std::string& extension);
 
 // The command line the shortcut gives the client: domain, client type and "true" or "false",
 // separated by one blank, unquoted, in the order the command line is read back.

@@ -22,15 +22,15 @@ struct TConfigDefault {
   std::string_view value;
 };
 
-// Compared exactly and with case, in this order; any other key has an empty default.
-constexpr std::array<TConfigDefault, 3> kConfigDefaults = {{
-    {"FTPPath", ".\\FileZilla\\filezilla.exe"},
-    {"SSHPath", ".\\PuTTY\\putty.exe"},
-    {"ServerURL", "http://porvan.example/porvandaemon/communication.php"},
-}};
-
-std::string DefaultFor(const std::string& name) {
-  for (const TConfigDefault& entry : kConfigDefaults) {
+// Compared exactly and with case, in this order; any other key has an empty default. The client
+// programs are the desktop's own.
+std::string DefaultFor(const TDesktopConventions& conventions, const std::string& name) {
+  const std::array<TConfigDefault, 3> defaults = {{
+      {"FTPPath", conventions.DefaultFTPPath},
+      {"SSHPath", conventions.DefaultSSHPath},
+      {"ServerURL", "http://porvan.example/porvandaemon/communication.php"},
+  }};
+  for (const TConfigDefault& entry : defaults) {
     if (entry.name == name) {
       return std::string(entry.value);
     }
@@ -41,7 +41,8 @@ std::string DefaultFor(const std::string& name) {
 }  // namespace
 
 TSysVar::TSysVar(TPlatform& platform)
-    : platform_(platform), settings_(platform.Files, platform.Process) {
+    : platform_(platform),
+      settings_(platform.Files, platform.Process, platform.Conventions.StateFileStem) {
   FTPPath = ReadConfig("FTPPath");
   SSHPath = ReadConfig("SSHPath");
   LoadVersionInfo();
@@ -53,7 +54,7 @@ std::string TSysVar::ReadConfig(const std::string& name) {
   if (!value.empty()) {
     return value;
   }
-  std::string fallback = DefaultFor(name);
+  std::string fallback = DefaultFor(platform_.Conventions, name);
   WriteConfig(name, fallback);
   return fallback;
 }

@@ -8,7 +8,6 @@
 namespace porvan {
 
 // The platform's result codes that this judgement tells apart.
-inline constexpr std::uint32_t kSignatureNone = 0x800B0100;       // the file carries none
 inline constexpr std::uint32_t kSignatureBadDigest = 0x80096010;  // changed after signing
 
 enum class TInstallerVerdict {

@@ -39,7 +39,9 @@ class FakeTrayIcon : public ITrayIcon {
   std::vector<std::string> Hints;  // every hint set, in order
   int ImageIndex = -1;
   bool Visible = false;
+  bool HasTray = true;
 
+  bool Available() override { return HasTray; }
   void SetHint(const std::string& hint) override { Hints.push_back(hint); }
   void SetImageIndex(int index) override { ImageIndex = index; }
   void SetVisible(bool visible) override { Visible = visible; }

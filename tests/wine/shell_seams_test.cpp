@@ -8,6 +8,7 @@
 #include <wrl/client.h>
 
 #include "platform/code_page.h"
+#include "platform/desktop_conventions.h"
 #include "platform/path.h"
 #include "settings/executable_folder.h"
 #include "settings/shell_folder.h"
@@ -89,7 +90,9 @@ TEST(ShellSeamsTest, ADesktopShortcutReadsBackWithItsArguments) {
   const TPath desktop = GetShellFolder(folders, TShellFolderKind::Desktop);
   ASSERT_EQ(desktop.native(), L"C:\\users\\root\\Desktop\\");
   const TPath executable = TWin32ProcessInfo().ExecutablePath();
-  const TPath linkPath = PathInFolder(desktop, PathFromCp949(ShortcutFileName("demo.example")));
+  const TPath linkPath = PathInFolder(
+      desktop,
+      PathFromCp949(ShortcutFileName("demo.example", TDesktopConventions{}.ShortcutExtension)));
 
   const TLinkWriteResult result = links.Write(
       linkPath,
@@ -122,8 +125,10 @@ TEST(ShellSeamsTest, ALinkOnAForeignDesktopReadsBackExactly) {
   const TPath target(program.Path() + L"Porvan.exe");
   const std::string domain = Utf8ToCp949("한국.kr");
 
-  ASSERT_TRUE(CreateShortcut(platform, TShellFolderKind::Desktop, ShortcutFileName(domain), target,
-                             ExecutableFolder(target), ShortcutArguments(domain, "FTP", false)));
+  ASSERT_TRUE(CreateShortcut(platform, TShellFolderKind::Desktop,
+                             ShortcutFileName(domain, TDesktopConventions{}.ShortcutExtension),
+                             target, ExecutableFolder(target),
+                             ShortcutArguments(domain, "FTP", false)));
 
   const TReadLink link = ReadLink(desktop.Path() + L"Porvan - \uD55C\uAD6D.kr.lnk");
   ASSERT_TRUE(link.Loaded);

@@ -1,0 +1,111 @@
+// The wait seam on the Linux client: a worker thread per exchange, a nested event loop meanwhile.
+#include "qt/qt_gui_wait.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <exception>
+#include <system_error>
+#include <thread>
+#include <utility>
+
+#include "qt/window_host.h"
+
+namespace porvan {
+
+TQtGuiWait::TQtGuiWait() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->installEventFilter(this);
+  }
+}
+
+TQtGuiWait::~TQtGuiWait() {
+  if (QCoreApplication* application = QCoreApplication::instance()) {
+    application->removeEventFilter(this);
+  }
+}
+
+void TQtGuiWait::Run(const std::function<void()>& exchange) {
+  if (waiting_) {
+    exchange();
+    return;
+  }
+  QEventLoop loop;
+  std::exception_ptr error;
+  std::thread worker;
+  try {
+    worker = std::thread([&] {
+      try {
+        exchange();
+      } catch (...) {
+        error = std::current_exception();
+      }
+      // Posted to the loop's thread, the one way that is safe from here; the queue owns the
+      // event. The join below orders `error` for the caller.
+      QCoreApplication::postEvent(&loop, new QEvent(QEvent::Quit));
+    });
+  } catch (const std::system_error&) {
+    // Without a worker the exchange blocks, as it always did; it still gets done.
+    exchange();
+    return;
+  }
+  waiting_ = true;
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  // Input that comes meanwhile stays queued for after the wait; it starts no second road now.
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // The loop also ends early when the application exits; the exchange uses the caller's
+  // objects, so nothing leaves here before it has returned.
+  worker.join();
+  QGuiApplication::restoreOverrideCursor();
+  waiting_ = false;
+  ReleaseHeld();
+  if (error) {
+    std::rethrow_exception(error);
+  }
+}
+
+void TQtGuiWait::WhenIdle(std::function<void()> action) {
+  if (waiting_) {
+    actionsHeld_.push_back(std::move(action));
+  } else {
+    action();
+  }
+}
+
+bool TQtGuiWait::eventFilter(QObject* watched, QEvent* event) {
+  if (!waiting_) {
+    return false;
+  }
+  if (event->type() == QEvent::Close) {
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (window != nullptr && window->isWindow()) {
+      event->ignore();
+      closesHeld_.emplace_back(window);
+      return true;
+    }
+  } else if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+    quitHeld_ = true;
+    return true;
+  }
+  return false;
+}
+
+void TQtGuiWait::ReleaseHeld() {
+  // Posted in their order, so they come once the caller of the exchange has gone on.
+  for (const QPointer<QWidget>& window : std::exchange(closesHeld_, {})) {
+    Post(*this, [window] {
+      if (window != nullptr) {
+        window->close();
+      }
+    });
+  }
+  for (const std::function<void()>& action : std::exchange(actionsHeld_, {})) {
+    Post(*this, action);
+  }
+  if (std::exchange(quitHeld_, false)) {
+    Post(*this, [] { QCoreApplication::quit(); });
+  }
+}
+
+}  // namespace porvan

@@ -1,0 +1,59 @@
+// The quit channel: one line "quit" on a user-only local socket; the requester waits for the
+// instance to end, which closes the connection.
+#include "qt/quit_channel.h"
+
+#include <unistd.h>
+#include <QLocalSocket>
+
+namespace porvan {
+namespace {
+
+const QByteArray kQuitRequest = QByteArrayLiteral("quit\n");
+
+}  // namespace
+
+QString QuitChannelName() {
+  return QStringLiteral("porvan-quit-%1").arg(::getuid());
+}
+
+TQuitChannel::TQuitChannel(const QString& name, std::function<void()> onQuit)
+    : onQuit_(std::move(onQuit)) {
+  {
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(500)) {
+      return;  // a running instance answers this name
+    }
+  }
+  // Nobody answers: a socket file left by a killed instance is in the way.
+  QLocalServer::removeServer(name);
+  server_.setSocketOptions(QLocalServer::UserAccessOption);
+  server_.listen(name);
+  QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
+    while (QLocalSocket* client = server_.nextPendingConnection()) {
+      // Kept open until this process ends, so the requester sees when it has. A line is a few
+      // bytes; a client that sends more without a line end fills no more than this.
+      client->setReadBufferSize(kQuitRequest.size() * 4);
+      QObject::connect(client, &QLocalSocket::readyRead, client, [this, client] {
+        if (client->canReadLine() && client->readLine(64) == kQuitRequest) {
+          onQuit_();
+        }
+      });
+    }
+  });
+}
+
+bool SendQuit(const QString& name, int timeoutMs) {
+  QLocalSocket socket;
+  socket.connectToServer(name);
+  if (!socket.waitForConnected(timeoutMs)) {
+    return false;
+  }
+  socket.write(kQuitRequest);
+  if (!socket.waitForBytesWritten(timeoutMs)) {
+    return false;
+  }
+  return socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(timeoutMs);
+}
+
+}  // namespace porvan
