@@ -9,20 +9,20 @@
 
 namespace porvan {
 
-TQtDialog::TQtDialog(QWidget* owner, const TDialogSpec& spec, IMessageBox& messages)
+TQtDialog::TQtDialog(QWidget* owner, const TDialogSpec& look, IMessageBox& messages)
     : QDialog(owner), messages_(messages) {
   Qt::WindowFlags flags = Qt::Dialog;
-  if (!spec.TitleBar) {
+  if (!look.TitleBar) {
     flags |= Qt::FramelessWindowHint;
   } else {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (spec.CloseButton) {
+    if (look.CloseButton) {
       flags |= Qt::WindowCloseButtonHint;
     }
   }
   setWindowFlags(flags);
-  setWindowTitle(spec.Caption);
-  setFixedSize(spec.ClientSize);
+  setWindowTitle(look.Caption);
+  setFixedSize(look.ClientSize);
   setModal(true);
 }
 

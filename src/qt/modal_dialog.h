@@ -17,7 +17,7 @@ struct TDialogSpec {
 
 class TQtDialog : public QDialog {
  public:
-  TQtDialog(QWidget* owner, const TDialogSpec& spec, IMessageBox& messages);
+  TQtDialog(QWidget* owner, const TDialogSpec& look, IMessageBox& messages);
 
   // Runs a handler of the form; an error escaping it reaches the general error report.
   bool Run(const std::function<void()>& handler);
