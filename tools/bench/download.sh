@@ -10,24 +10,24 @@ SIZE_MB=${BENCH_SIZE_MB:-200}
 
 # shellcheck source=tools/bench/work_dir.sh
 source "$HERE/work_dir.sh"
-head -c "$((SIZE_MB * 1024 * 1024))" /dev/urandom >"$WORK/setup.bin"
+head -c "$((SIZE_MB * 1024 * 1024))" /dev/urandom >"$WORK/setup.exe"
 mkfifo "$WORK/port"
-python3 "$HERE/serve_file.py" "$WORK/setup.bin" >"$WORK/port" &
+python3 "$HERE/serve_file.py" "$WORK/setup.exe" >"$WORK/port" &
 SERVER_PID=$!
 read -r PORT <"$WORK/port"
-URL=http://127.0.0.1:$PORT/setup.bin
+URL=http://127.0.0.1:$PORT/setup.exe
 
 # Prints the seconds one fetch by $1 took, after checking the bytes it saved.
 fetch() {
   local who=$1 t got
   if [ "$who" = component ]; then
     t=$("$PROGRAM" "$URL" "$WORK/component")
-    got="$WORK/component\\setup.bin"  # the component names the file as Windows does
+    got="$WORK/component\\setup.exe"  # the component names the file as Windows does
   else
     t=$(curl -s -o "$WORK/curl.bin" -w '%{time_total}' "$URL")
     got=$WORK/curl.bin
   fi
-  cmp -s "$WORK/setup.bin" "$got" || { echo "$who: wrong bytes" >&2; return 1; }
+  cmp -s "$WORK/setup.exe" "$got" || { echo "$who: wrong bytes" >&2; return 1; }
   rm -f "$got"
   echo "$t"
 }
