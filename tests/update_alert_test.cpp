@@ -9,7 +9,9 @@
 #include "common/notice.h"
 #include "platform/code_page.h"
 #include "platform/controls.h"
+#include "platform/desktop_conventions.h"
 #include "platform/dialog_host.h"
+#include "posix/posix_desktop_conventions.h"
 #include "settings/sys_var.h"
 #include "support/fake_platform.h"
 #include "update/update_alert.h"
@@ -19,6 +21,8 @@ namespace porvan {
 namespace {
 
 using testing::TScriptedTransfer;
+
+const std::vector<std::string> kWindowsInstallers = TDesktopConventions{}.InstallerExtensions;
 
 class FakeProgressBar : public IProgressBar {
  public:
@@ -82,7 +86,8 @@ class UpdateAlertTest : public ::testing::Test {
   ~UpdateAlertTest() override { DestroySysVar(); }
 
   const std::string kUpdateURL = "https://porvan.example/dl/get.php?file=setup.exe";
-  const std::string kSetupPath = "C:\\users\\root\\Temp\\\\setup.exe";
+  const std::string kSetupPath =
+      std::string("C:\\users\\root\\Temp\\") + kPathSeparator + "setup.exe";
   testing::TFakePlatform fake;
   FakeProgressBar progress;
   FakeModalDialog dialog;
@@ -186,7 +191,8 @@ TEST_F(UpdateAlertTest, APressDuringTheDownloadIsIgnored) {
   EXPECT_EQ(fake.UrlTransfer.Probes.size(), 2u);
   EXPECT_EQ(alert.NxURLDownload->URL(), "https://porvan.example/dl/setup2.exe");
   EXPECT_EQ(fake.UrlTransfer.Downloads.size(), 1u);
-  EXPECT_EQ(fake.Launcher.Opened, std::vector<std::string>{"C:\\users\\root\\Temp\\\\setup2.exe"});
+  EXPECT_EQ(fake.Launcher.Opened, std::vector<std::string>{std::string("C:\\users\\root\\Temp\\") +
+                                                           kPathSeparator + "setup2.exe"});
 }
 
 TEST_F(UpdateAlertTest, WithoutAUsableTempFolderNothingIsDownloaded) {
@@ -288,10 +294,10 @@ TEST_F(UpdateAlertTest, ASignedProgramStartsOnlyItsPublishersInstallerAndDeletes
 TEST_F(UpdateAlertTest, TheRefusalNoticesNameTheirReason) {
   // Distinct texts, each in CP949, and the ones that name facts name them.
   const std::vector<std::string> texts = {
-      DownloadRefusalText(TDownloadRefusal::NotHttp),
-      DownloadRefusalText(TDownloadRefusal::RedirectToOtherScheme),
-      DownloadRefusalText(TDownloadRefusal::RedirectToHttp),
-      DownloadRefusalText(TDownloadRefusal::BadFileName),
+      DownloadRefusalText(TDownloadRefusal::NotHttp, kWindowsInstallers),
+      DownloadRefusalText(TDownloadRefusal::RedirectToOtherScheme, kWindowsInstallers),
+      DownloadRefusalText(TDownloadRefusal::RedirectToHttp, kWindowsInstallers),
+      DownloadRefusalText(TDownloadRefusal::BadFileName, kWindowsInstallers),
       InstallerRefusalText(TInstallerVerdict::Unsigned, {}),
       InstallerRefusalText(TInstallerVerdict::Altered, {}),
       InstallerRefusalText(TInstallerVerdict::OtherPublisher, {.Result = 0, .Subject = "CN=M"}),
@@ -303,6 +309,8 @@ TEST_F(UpdateAlertTest, TheRefusalNoticesNameTheirReason) {
       EXPECT_NE(texts[i], texts[j]);
     }
   }
+  EXPECT_EQ(texts[3], Utf8ToCp949("업데이트 파일 이름이 올바르지 않아 내려받지 않았습니다. .exe나 "
+                                  ".msi로 끝나는 파일 이름만 받습니다."));
   EXPECT_TRUE(texts[6].ends_with("CN=M"));
   EXPECT_NE(texts[7].find("(0x800B0109)"), std::string::npos);
   // "디지털 서명이 없어서" in CP949.
@@ -349,8 +357,55 @@ TEST_F(UpdateAlertTest, ARefusedDownloadTellsWhyAndDeletesOnlyWhatItsTransferWro
     EXPECT_TRUE(fake.Launcher.Opened.empty());
     EXPECT_EQ(fake.Files.IsFile(kSetupPath), !c.removed);
     ASSERT_EQ(fake.Messages.Shown.size(), 1u);
-    EXPECT_EQ(fake.Messages.Shown[0].Text, DownloadRefusalText(c.refusal));
+    EXPECT_EQ(fake.Messages.Shown[0].Text, DownloadRefusalText(c.refusal, kWindowsInstallers));
     EXPECT_EQ(fake.Messages.Shown[0].Caption, Utf8ToCp949(kApplicationTitle));
+  }
+}
+
+// The Linux client's conventions: a package is fetched into the download folder and handed to
+// the desktop's opener; a Windows installer is refused with a notice that names the package.
+TEST(UpdateAlertOnLinuxTest, APackageIsFetchedAndHandedOnAndAWindowsInstallerIsRefused) {
+  const std::string folder = "/home/user/Downloads";
+  struct {
+    const char* name;
+    std::string url;
+    bool fetched;
+  } const cases[] = {
+      {.name = "a package",
+       .url = "https://porvan.example/dl/porvan_1.6.0.0_amd64.deb",
+       .fetched = true},
+      {.name = "a Windows installer",
+       .url = "https://porvan.example/dl/PorvanSetup.exe",
+       .fetched = false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TFakePlatform fake;
+    fake.Platform.Conventions =
+        LinuxDesktopConventions("/home/user/.config/porvan", "/usr/share/porvan");
+    fake.TempPath.Path = folder;
+    ASSERT_TRUE(CreateSysVar(fake.Platform));
+    fake.UrlTransfer.Script = {
+        {.Begins = true, .Progress = {}, .Written = "!<arch>", .StopText = ""}};
+    FakeProgressBar progress;
+    FakeModalDialog dialog;
+    TfmUpdateAlert alert{fake.Platform, {progress, dialog}, c.url};
+    alert.FormCreate();
+    alert.BitBtn1Click();
+    if (c.fetched) {
+      const std::string saved = folder + "/porvan_1.6.0.0_amd64.deb";
+      ASSERT_EQ(fake.UrlTransfer.Downloads.size(), 1u);
+      EXPECT_EQ(fake.UrlTransfer.Downloads[0].Path, saved);
+      EXPECT_EQ(fake.Launcher.Opened, std::vector<std::string>{saved});
+      EXPECT_TRUE(fake.Messages.Shown.empty());
+    } else {
+      EXPECT_TRUE(fake.UrlTransfer.Downloads.empty());
+      EXPECT_TRUE(fake.Launcher.Opened.empty());
+      ASSERT_EQ(fake.Messages.Shown.size(), 1u);
+      EXPECT_NE(fake.Messages.Shown[0].Text.find(Utf8ToCp949(" .deb로 끝나는 파일")),
+                std::string::npos);
+    }
+    DestroySysVar();
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/desktop_conventions.h"
+#include "posix/posix_desktop_conventions.h"
 #include "update/installer_name.h"
 #include "update/installer_trust.h"
 #include "update/url_scheme.h"
@@ -63,7 +65,29 @@ TEST(InstallerFileNameTest, OnlyAPlainInstallerNameIsAccepted) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(IsInstallerFileName(c.name), c.accepted);
+    EXPECT_EQ(IsInstallerFileName(c.name, TDesktopConventions{}.InstallerExtensions), c.accepted);
+  }
+}
+
+TEST(InstallerFileNameTest, TheLinuxClientTakesAPackageAndNoWindowsInstaller) {
+  const std::vector<std::string> extensions = LinuxDesktopConventions("", "").InstallerExtensions;
+  struct {
+    std::string name;
+    bool accepted;
+  } const cases[] = {
+      {.name = "porvan_1.6.0.0_amd64.deb", .accepted = true},
+      {.name = "PORVAN.DEB", .accepted = true},
+      {.name = ".deb", .accepted = false},
+      {.name = "PorvanSetup.exe", .accepted = false},
+      {.name = "porvan.msi", .accepted = false},
+      {.name = "porvan.deb.sh", .accepted = false},
+      {.name = "../porvan.deb", .accepted = false},
+      {.name = "dl/porvan.deb", .accepted = false},
+      {.name = "porvan.deb ", .accepted = false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(IsInstallerFileName(c.name, extensions), c.accepted);
   }
 }
 

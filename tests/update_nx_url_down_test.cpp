@@ -40,6 +40,11 @@ std::string ProbeHead(const TLoopbackServer& server, const std::string& target,
          "/\r\nAccept: */*\r\nConnection: close\r\n\r\n";
 }
 
+// Where a file named `name` is saved in the fixture's folder.
+std::string InTemp(const std::string& name) {
+  return std::string("C:\\Temp") + kPathSeparator + name;
+}
+
 class NxURLDownloadTest : public ::testing::Test {
  protected:
   NxURLDownloadTest() {
@@ -87,10 +92,10 @@ TEST_F(NxURLDownloadTest, FollowsEachKindOfLocationToTheFinalUrl) {
                                                          ProbeHead(server, "/dl/files/s2.exe")}));
   EXPECT_EQ(other.Requests(), (std::vector<std::string>{ProbeHead(other, "/pub/x.exe", "HTTP")}));
   EXPECT_EQ(download.URL(), otherUrl);
-  EXPECT_EQ(download.LocalFileName(), "C:\\Temp\\x.exe");
+  EXPECT_EQ(download.LocalFileName(), InTemp("x.exe"));
   ASSERT_EQ(transfer.Downloads.size(), 1u);
   EXPECT_EQ(transfer.Downloads[0].Url, otherUrl);
-  EXPECT_EQ(transfer.Downloads[0].Path, "C:\\Temp\\x.exe");
+  EXPECT_EQ(transfer.Downloads[0].Path, InTemp("x.exe"));
   EXPECT_EQ(events, (std::vector<std::string>{"start " + otherUrl, "stop "}));
 }
 
@@ -108,7 +113,7 @@ TEST_F(NxURLDownloadTest, AnHttpsLocationLeadsToTheSecureProbeInAnyCase) {
     EXPECT_EQ(transfer.Probes[0].Url, location);
     ASSERT_EQ(transfer.Downloads.size(), 1u);
     EXPECT_EQ(transfer.Downloads[0].Url, location);
-    EXPECT_EQ(download.LocalFileName(), "C:\\Temp\\s.exe");
+    EXPECT_EQ(download.LocalFileName(), InTemp("s.exe"));
   }
 }
 
@@ -394,8 +399,8 @@ TEST_F(NxURLDownloadEventsTest, AFilenameNamesTheFileAndTheUntrimmedOneIsUsed) {
   download.Filename = "  ";
   EXPECT_TRUE(download.Download());
   ASSERT_EQ(transfer.Downloads.size(), 2u);
-  EXPECT_EQ(transfer.Downloads[0].Path, "C:\\Temp\\my.exe");
-  EXPECT_EQ(transfer.Downloads[1].Path, "C:\\Temp\\setup.exe");
+  EXPECT_EQ(transfer.Downloads[0].Path, InTemp("my.exe"));
+  EXPECT_EQ(transfer.Downloads[1].Path, InTemp("setup.exe"));
   EXPECT_EQ(transfer.Downloads[1].Limits.Connect, 2000ms);
 }
 
@@ -455,7 +460,7 @@ TEST_F(NxURLDownloadEventsTest, ADownloadAskedForFromInsideOneIsRefused) {
   EXPECT_EQ(nested, std::vector<bool>{false});
   EXPECT_EQ(transfer.Downloads.size(), 1u);
   EXPECT_EQ(transfer.Probes.size(), 1u);
-  EXPECT_EQ(download.LocalFileName(), "C:\\Temp\\setup.exe");
+  EXPECT_EQ(download.LocalFileName(), InTemp("setup.exe"));
 }
 
 }  // namespace

@@ -48,58 +48,59 @@ TEST(UrlTextTest, RootDirAndFileNameOfAUrl) {
   }
 }
 
-TEST(UrlTextTest, LocalPathIsTheFolderABackslashAndTheName) {
+TEST(UrlTextTest, LocalPathIsTheFolderASeparatorAndTheName) {
   struct {
     const char* name;
     const char* saveDir;
     const char* filename;
     const char* url;
-    const char* path;
+    const char* savedAs;  // after the folder and the separator
   } const cases[] = {
       {.name = "folder ending in a separator keeps both",
        .saveDir = "C:\\Temp\\",
        .filename = "",
        .url = "http://host/setup.exe",
-       .path = "C:\\Temp\\\\setup.exe"},
+       .savedAs = "setup.exe"},
       {.name = "only the name part of a given file name",
        .saveDir = "C:\\T",
        .filename = "D:\\x\\my.exe",
        .url = "http://host/setup.exe",
-       .path = "C:\\T\\my.exe"},
+       .savedAs = "my.exe"},
       {.name = "a drive-relative name",
        .saveDir = "C:\\T",
        .filename = "D:my.exe",
        .url = "http://host/setup.exe",
-       .path = "C:\\T\\my.exe"},
+       .savedAs = "my.exe"},
       {.name = "blanks only count as empty",
        .saveDir = "C:\\T",
        .filename = " \t\r\n ",
        .url = "http://host/setup.exe",
-       .path = "C:\\T\\setup.exe"},
+       .savedAs = "setup.exe"},
       {.name = "the name part is not trimmed",
        .saveDir = "C:\\T",
        .filename = "C:\\a\\ b.exe ",
        .url = "http://host/setup.exe",
-       .path = "C:\\T\\ b.exe "},
+       .savedAs = " b.exe "},
       {.name = "the name after the query's last separator",
        .saveDir = "C:\\T",
        .filename = "",
        .url = "http://host/get.php?id=7&file=setup.exe",
-       .path = "C:\\T\\setup.exe"},
+       .savedAs = "setup.exe"},
       {.name = "a URL ending in a slash gives no name",
        .saveDir = "C:\\T",
        .filename = "",
        .url = "http://host/a/",
-       .path = "C:\\T\\"},
+       .savedAs = ""},
       {.name = "Korean folder bytes pass unchanged",
        .saveDir = "C:\\\xC0\xD3\xBD\xC3",
        .filename = "",
        .url = "http://host/s.exe",
-       .path = "C:\\\xC0\xD3\xBD\xC3\\s.exe"},
+       .savedAs = "s.exe"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(LocalDownloadPath(c.saveDir, c.filename, c.url), c.path);
+    EXPECT_EQ(PathToUtf8(LocalDownloadPath(c.saveDir, c.filename, c.url)),
+              std::string(c.saveDir) + kPathSeparator + c.savedAs);
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/path.h"
 
@@ -22,6 +23,9 @@ struct TDesktopConventions {
   std::string ProgramPattern = "*.exe";
   // The file-name extension of a desktop shortcut, dot included.
   std::string ShortcutExtension = ".lnk";
+  // The endings, in any case, that a downloaded update's file name may have: what the desktop
+  // installs from.
+  std::vector<std::string> InstallerExtensions = {".exe", ".msi"};
 };
 
 }  // namespace porvan

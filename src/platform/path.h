@@ -14,6 +14,9 @@ namespace porvan {
 // string would be read in the ANSI code page by some compilers.
 using TPath = std::filesystem::path;
 
+// What stands between a folder and a name in a path: a backslash on Windows, "/" elsewhere.
+inline constexpr char kPathSeparator = static_cast<char>(TPath::preferred_separator);
+
 TPath PathFromUtf8(std::string_view utf8);
 std::string PathToUtf8(const TPath& path);
 

@@ -43,7 +43,8 @@ TDesktopConventions LinuxDesktopConventions(const TPath& configFolder, const TPa
       .DefaultFTPPath = "/usr/bin/filezilla",
       .DefaultSSHPath = "/usr/bin/x-terminal-emulator",
       .ProgramPattern = "*",
-      .ShortcutExtension = ".desktop"};
+      .ShortcutExtension = ".desktop",
+      .InstallerExtensions = {".deb"}};
 }
 
 bool MakeFolders(const TPath& path) {

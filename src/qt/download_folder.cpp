@@ -1,4 +1,5 @@
-// The download folder from Qt's standard paths, with its separator, as the temporary folder is.
+// The download folder from Qt's standard paths. Without a separator at its end: the download
+// puts one between the folder and the name.
 #include "qt/download_folder.h"
 
 #include <QDir>
@@ -11,8 +12,7 @@ TPath TDownloadFolder::Query(std::uint32_t bufferLength) {
   if (folder.isEmpty() || !QDir().mkpath(folder)) {
     return {};
   }
-  return PathIfItFits(PathFromUtf8((QDir(folder).absolutePath() + QChar('/')).toStdString()),
-                      bufferLength);
+  return PathIfItFits(PathFromUtf8(QDir(folder).absolutePath().toStdString()), bufferLength);
 }
 
 }  // namespace porvan

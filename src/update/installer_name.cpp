@@ -40,18 +40,21 @@ bool IsDeviceName(std::string_view name) {
   return false;
 }
 
-bool HasInstallerExtension(std::string_view name) {
-  if (name.size() <= 4) {
-    return false;  // ".exe" alone names no file
+bool HasInstallerExtension(std::string_view name, const std::vector<std::string>& extensions) {
+  for (const std::string& extension : extensions) {
+    // ".exe" alone names no file.
+    if (name.size() > extension.size() &&
+        EqualsNoCase(name.substr(name.size() - extension.size()), extension)) {
+      return true;
+    }
   }
-  const std::string_view extension = name.substr(name.size() - 4);
-  return EqualsNoCase(extension, ".exe") || EqualsNoCase(extension, ".msi");
+  return false;
 }
 
 }  // namespace
 
-bool IsInstallerFileName(std::string_view name) {
-  return HasInstallerExtension(name) && !HasRefusedByte(name) &&
+bool IsInstallerFileName(std::string_view name, const std::vector<std::string>& extensions) {
+  return HasInstallerExtension(name, extensions) && !HasRefusedByte(name) &&
          name.find("..") == std::string_view::npos && name.front() != ' ' && !IsDeviceName(name);
 }
 

@@ -1,4 +1,4 @@
-// Where the download component saves a file: the folder, a "\" and the file's name.
+// Where the download component saves a file: the folder, a separator and the file's name.
 #include "update/local_path.h"
 
 #include "common/text_bytes.h"
@@ -17,7 +17,7 @@ std::string DownloadFileName(std::string_view filename, std::string_view resolve
 
 TPath LocalDownloadPath(const TPath& saveDir, std::string_view filename,
                         std::string_view resolvedURL) {
-  return PathFromUtf8(PathToUtf8(saveDir) + "\\" +
+  return PathFromUtf8(PathToUtf8(saveDir) + kPathSeparator +
                       Cp949ToUtf8(DownloadFileName(filename, resolvedURL)));
 }
 

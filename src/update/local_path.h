@@ -1,4 +1,4 @@
-// Where the download component saves a file: the folder, a "\" and the file's name.
+// Where the download component saves a file: the folder, a separator and the file's name.
 #pragma once
 
 #include <string>
@@ -12,8 +12,9 @@ namespace porvan {
 // `filename` is not blank (codes 0-32 only), else the file-name part of `resolvedURL`.
 std::string DownloadFileName(std::string_view filename, std::string_view resolvedURL);
 
-// `saveDir` + "\" + DownloadFileName(filename, resolvedURL), the name read as CP949. The "\" is
-// inserted even after a folder that ends in one, and nothing else is checked or changed.
+// `saveDir` + kPathSeparator + DownloadFileName(filename, resolvedURL), the name read as CP949.
+// The separator is inserted even after a folder that ends in one, and nothing else is checked or
+// changed.
 TPath LocalDownloadPath(const TPath& saveDir, std::string_view filename,
                         std::string_view resolvedURL);
 

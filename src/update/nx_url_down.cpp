@@ -83,7 +83,7 @@ bool TCustomURLDownload::DownloadToDir(const TPath& SaveDir, const std::string& 
     return false;
   }
   URL = resolved.URL;
-  if (!IsInstallerFileName(DownloadFileName(Filename, URL))) {
+  if (!IsInstallerFileName(DownloadFileName(Filename, URL), InstallerExtensions)) {
     Refusal = TDownloadRefusal::BadFileName;
     return false;
   }

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "platform/desktop_conventions.h"
 #include "platform/gui_wait.h"
 #include "platform/socket.h"
 #include "platform/url_transfer.h"
@@ -67,6 +69,8 @@ class TCustomURLDownload final : public IUrlTransferEvents {
   bool Started = false;   // cleared when a download begins, set by the start notification
   std::string ErrorText;  // of the last stop notification
   TDownloadRefusal Refusal = TDownloadRefusal::None;  // of the last download
+  // The endings the saved file's name may have: the desktop's installer files.
+  std::vector<std::string> InstallerExtensions = TDesktopConventions{}.InstallerExtensions;
 
   // Bounds of each probe and of the transfer's waits; members so tests can shorten them.
   TTransferLimits Limits;

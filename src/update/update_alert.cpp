@@ -28,6 +28,7 @@ std::optional<int> DownloadPercentage(std::uint32_t Position, std::uint32_t Max)
 void TfmUpdateAlert::FormCreate() {
   NxURLDownload =
       std::make_unique<TNxURLDownload>(platform_.Sockets, platform_.UrlTransfer, platform_.Waits);
+  NxURLDownload->URLDownload.InstallerExtensions = platform_.Conventions.InstallerExtensions;
   NxURLDownload->SetOnStart(
       [this](TCustomURLDownload& sender, const std::string& url) { DownloadStart(sender, url); });
   NxURLDownload->SetOnStop([this](TCustomURLDownload& sender) { DownloadStop(sender); });
@@ -58,7 +59,7 @@ void TfmUpdateAlert::ReportRefusal() {
   const TCustomURLDownload& download = NxURLDownload->URLDownload;
   std::string notice;
   if (download.Refusal != TDownloadRefusal::None) {
-    notice = DownloadRefusalText(download.Refusal);
+    notice = DownloadRefusalText(download.Refusal, download.InstallerExtensions);
   } else if (installerRefusal_) {
     notice = InstallerRefusalText(installerRefusal_->Verdict, installerRefusal_->Installer);
   } else {

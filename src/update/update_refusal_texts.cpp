@@ -19,9 +19,19 @@ std::string HexCode(std::uint32_t code) {
   return text;
 }
 
+// ".exe나 .msi": the endings as the sentence reads them.
+std::string EndingsText(const std::vector<std::string>& endings) {
+  std::string text;
+  for (const std::string& ending : endings) {
+    text += (text.empty() ? "" : "나 ") + ending;
+  }
+  return text;
+}
+
 }  // namespace
 
-std::string DownloadRefusalText(TDownloadRefusal refusal) {
+std::string DownloadRefusalText(TDownloadRefusal refusal,
+                                const std::vector<std::string>& installerExtensions) {
   switch (refusal) {
     case TDownloadRefusal::NotHttp:
       return Utf8ToCp949("업데이트 주소가 http나 https 주소가 아니어서 내려받지 않았습니다.");
@@ -33,9 +43,8 @@ std::string DownloadRefusalText(TDownloadRefusal refusal) {
           "업데이트 주소가 https에서 암호화되지 않은 http 주소로 넘겨져서 내려받기를 "
           "중단했습니다.");
     case TDownloadRefusal::BadFileName:
-      return Utf8ToCp949(
-          "업데이트 파일 이름이 올바르지 않아 내려받지 않았습니다. .exe나 .msi로 끝나는 파일 "
-          "이름만 받습니다.");
+      return Utf8ToCp949("업데이트 파일 이름이 올바르지 않아 내려받지 않았습니다. " +
+                         EndingsText(installerExtensions) + "로 끝나는 파일 이름만 받습니다.");
     case TDownloadRefusal::None:
       break;
   }

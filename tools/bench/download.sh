@@ -22,7 +22,7 @@ fetch() {
   local who=$1 t got
   if [ "$who" = component ]; then
     t=$("$PROGRAM" "$URL" "$WORK/component")
-    got="$WORK/component\\setup.exe"  # the component names the file as Windows does
+    got="$WORK/component/setup.exe"
   else
     t=$(curl -s -o "$WORK/curl.bin" -w '%{time_total}' "$URL")
     got=$WORK/curl.bin
