@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/network_state.h"
+#include "posix/posix_desktop_conventions.h"
 #include "qt/about_window.h"
 #include "qt/config_window.h"
 #include "qt/init_window.h"
@@ -77,11 +78,25 @@ int main(int argc, char** argv) {
   TWaitingNetwork network;
   // The client's own wait, so the windows paint while the splash's check is out.
   TQtGuiWait waits;
-  TPlatform platform{seams.Files,      seams.Process,    seams.Version,   seams.Messages,
-                     *seams.Sockets,   network,          seams.Launcher,  seams.ShellFolders,
-                     seams.ShellLinks, seams.OpenDialog, seams.Urls,      seams.UrlTransfer,
-                     seams.TempPath,   seams.Signatures, seams.Instances, waits};
-  seams.Files.Files["C:\\Porvan\\history.txt"] =
+  // The Linux client's places and default programs, as an installed client has them.
+  TPlatform platform{seams.Files,
+                     seams.Process,
+                     seams.Version,
+                     seams.Messages,
+                     *seams.Sockets,
+                     network,
+                     seams.Launcher,
+                     seams.ShellFolders,
+                     seams.ShellLinks,
+                     seams.OpenDialog,
+                     seams.Urls,
+                     seams.UrlTransfer,
+                     seams.TempPath,
+                     seams.Signatures,
+                     seams.Instances,
+                     waits,
+                     LinuxDesktopConventions("/home/user/.config/porvan", "/usr/share/porvan")};
+  seams.Files.Files["/usr/share/porvan/history.txt"] =
       "1.5.0.0  \xC1\xA2\xB1\xD9 \xC1\xA6\xBE\xEE\r\n1.0.0.0  \xC3\xB3\xC0\xBD\r\n";
   SysVar = std::make_unique<TSysVar>(platform);
   const std::unique_ptr<QWidget> window = MakeWindow(arguments[1], platform);
