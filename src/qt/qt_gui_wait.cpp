@@ -13,6 +13,30 @@
 #include "qt/window_host.h"
 
 namespace porvan {
+namespace {
+
+// Presses, clicks and keys: what could start a second road while an exchange is out.
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
 
 TQtGuiWait::TQtGuiWait() {
   if (QCoreApplication* application = QCoreApplication::instance()) {
@@ -52,8 +76,9 @@ void TQtGuiWait::Run(const std::function<void()>& exchange) {
   }
   waiting_ = true;
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  // Input that comes meanwhile stays queued for after the wait; it starts no second road now.
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // Input that comes meanwhile is dropped by the filter, as on Windows: kept for after the
+  // wait, an impatient second press would run its road a second time.
+  loop.exec();
   // The loop also ends early when the application exits; the exchange uses the caller's
   // objects, so nothing leaves here before it has returned.
   worker.join();
@@ -76,6 +101,9 @@ void TQtGuiWait::WhenIdle(std::function<void()> action) {
 bool TQtGuiWait::eventFilter(QObject* watched, QEvent* event) {
   if (!waiting_) {
     return false;
+  }
+  if (IsUserInput(event->type())) {
+    return true;
   }
   if (event->type() == QEvent::Close) {
     auto* window = qobject_cast<QWidget*>(watched);

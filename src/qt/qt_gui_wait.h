@@ -1,5 +1,5 @@
 // The wait seam on the Linux client: the exchange on a worker thread while a nested QEventLoop
-// turns, with user input, closes and quits kept back until it is done.
+// turns; user input meanwhile is dropped, closes and quits are kept back until it is done.
 #pragma once
 
 #include <QObject>

@@ -1,6 +1,7 @@
 // The Linux client's wait: the exchange on a worker while the loop turns, and what comes
 // meanwhile (closes, quits, queued actions) after it, in order.
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -110,6 +111,35 @@ class GuiWaitTest : public QObject {
     bool ran = false;
     wait.WhenIdle([&ran] { ran = true; });
     QVERIFY(ran);
+  }
+
+  // Clicks and keys that come during the wait are dropped, not kept for after it: a second
+  // press would run its road again.
+  void DropsPressesAndKeysThatComeDuringTheWait() {
+    TQtGuiWait wait;
+    QWidget window;
+    QPushButton button("FTP", &window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    button.setFocus();
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    std::atomic<bool> pressed{false};
+    Post(window, [&] {
+      QTest::mouseClick(&button, Qt::LeftButton);
+      QTest::keyClick(&button, Qt::Key_Space);
+      pressed = true;
+    });
+    bool sawPressed = false;
+    wait.Run([&] { sawPressed = WaitFor(pressed); });
+    QVERIFY(sawPressed);
+    QCoreApplication::processEvents();
+    QTest::qWait(50);
+    QCOMPARE(clicks, 0);
+
+    // After the wait the same button answers again.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks, 1);
   }
 };
 
