@@ -11,6 +11,7 @@ SIZE_MB=${BENCH_SIZE_MB:-200}
 # shellcheck source=tools/bench/work_dir.sh
 source "$HERE/work_dir.sh"
 head -c "$((SIZE_MB * 1024 * 1024))" /dev/urandom >"$WORK/setup.exe"
+mkdir "$WORK/component"
 mkfifo "$WORK/port"
 python3 "$HERE/serve_file.py" "$WORK/setup.exe" >"$WORK/port" &
 SERVER_PID=$!
