@@ -2,12 +2,9 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
-#include <exception>
 #include <functional>
-#include <mutex>
-#include <thread>
 
+#include "platform/exchange_worker.h"
 #include "platform/gui_wait.h"
 
 namespace porvan {
@@ -17,11 +14,6 @@ namespace porvan {
 // has returned. The worker is started at the first Run and serves every later one.
 class TThreadGuiWait final : public IGuiWait {
  public:
-  TThreadGuiWait() = default;
-  ~TThreadGuiWait() override;
-  TThreadGuiWait(const TThreadGuiWait&) = delete;
-  TThreadGuiWait& operator=(const TThreadGuiWait&) = delete;
-
   void Run(const std::function<void()>& exchange) override;
   bool Waiting() const override { return waiting_; }
 
@@ -29,15 +21,8 @@ class TThreadGuiWait final : public IGuiWait {
   std::chrono::milliseconds TurnEvery{10};
 
  private:
-  void Serve();
-
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  const std::function<void()>* job_ = nullptr;  // set by Run, cleared by the worker when done
-  std::exception_ptr error_;
-  bool stop_ = false;
+  TExchangeWorker worker_;
   bool waiting_ = false;  // read and written on the waiting thread only
-  std::thread worker_;
 };
 
 }  // namespace porvan

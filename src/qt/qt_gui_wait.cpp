@@ -1,13 +1,10 @@
-// The wait seam on the Linux client: a worker thread per exchange, a nested event loop meanwhile.
+// The wait seam on the Linux client: the exchange on the worker, a nested event loop meanwhile.
 #include "qt/qt_gui_wait.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <exception>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 #include "qt/window_host.h"
@@ -56,20 +53,10 @@ void TQtGuiWait::Run(const std::function<void()>& exchange) {
     return;
   }
   QEventLoop loop;
-  std::exception_ptr error;
-  std::thread worker;
-  try {
-    worker = std::thread([&] {
-      try {
-        exchange();
-      } catch (...) {
-        error = std::current_exception();
-      }
-      // Posted to the loop's thread, the one way that is safe from here; the queue owns the
-      // event. The join below orders `error` for the caller.
-      QCoreApplication::postEvent(&loop, new QEvent(QEvent::Quit));
-    });
-  } catch (const std::system_error&) {
+  // Posted to the loop's thread, the one way that is safe from the worker; the queue owns the
+  // event, and drops it if the loop is gone first.
+  const auto wake = [&loop] { QCoreApplication::postEvent(&loop, new QEvent(QEvent::Quit)); };
+  if (!worker_.Start(exchange, wake)) {
     // Without a worker the exchange blocks, as it always did; it still gets done.
     exchange();
     return;
@@ -81,13 +68,10 @@ void TQtGuiWait::Run(const std::function<void()>& exchange) {
   loop.exec();
   // The loop also ends early when the application exits; the exchange uses the caller's
   // objects, so nothing leaves here before it has returned.
-  worker.join();
   QGuiApplication::restoreOverrideCursor();
   waiting_ = false;
   ReleaseHeld();
-  if (error) {
-    std::rethrow_exception(error);
-  }
+  worker_.Finish();
 }
 
 void TQtGuiWait::WhenIdle(std::function<void()> action) {

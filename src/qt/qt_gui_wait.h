@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/exchange_worker.h"
 #include "platform/gui_wait.h"
 
 namespace porvan {
@@ -33,6 +34,7 @@ class TQtGuiWait final : public QObject, public IGuiWait {
  private:
   void ReleaseHeld();
 
+  TExchangeWorker worker_;
   bool waiting_ = false;
   bool quitHeld_ = false;
   std::vector<QPointer<QWidget>> closesHeld_;

@@ -67,50 +67,16 @@ TWhileWaiting WhileWaiting(UINT message, WPARAM wParam) {
   }
 }
 
-TWin32GuiWait::~TWin32GuiWait() {
-  if (!worker_ || !worker_->valid()) {
-    return;
-  }
-  stop_ = true;
-  SetEvent(start_.get());
-  WaitForSingleObject(worker_->get(), INFINITE);
-}
-
-bool TWin32GuiWait::StartWorker() {
-  if (!worker_ && start_.valid() && done_.valid()) {
-    worker_.emplace(CreateThread(nullptr, 0, &WorkerMain, this, 0, nullptr));
-  }
-  return worker_ && worker_->valid();
-}
-
-DWORD WINAPI TWin32GuiWait::WorkerMain(void* self) {
-  auto& wait = *static_cast<TWin32GuiWait*>(self);
-  // The events order the memory: what one thread wrote before SetEvent, the other sees after
-  // its wait ends.
-  while (WaitForSingleObject(wait.start_.get(), INFINITE) == WAIT_OBJECT_0 && !wait.stop_) {
-    try {
-      (*wait.job_)();
-    } catch (...) {
-      wait.error_ = std::current_exception();
-    }
-    SetEvent(wait.done_.get());
-  }
-  return 0;
-}
-
 void TWin32GuiWait::Run(const std::function<void()>& exchange) {
   // Without a worker the exchange blocks, as it always did; it still gets done.
-  if (waiting_ || !StartWorker()) {
+  HANDLE done = done_.get();
+  if (waiting_ || !done_.valid() || !worker_.Start(exchange, [done] { SetEvent(done); })) {
     exchange();
     return;
   }
-  job_ = &exchange;
-  error_ = nullptr;
   waiting_ = true;
   currentWait = this;
   const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  SetEvent(start_.get());
-  HANDLE done = done_.get();
   for (;;) {
     const DWORD woken =
         MsgWaitForMultipleObjectsEx(1, &done, kLookEveryMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
@@ -127,9 +93,7 @@ void TWin32GuiWait::Run(const std::function<void()>& exchange) {
   waiting_ = false;
   SetCursor(cursor);
   ReleaseHeld();
-  if (std::exception_ptr error = std::exchange(error_, nullptr)) {
-    std::rethrow_exception(error);
-  }
+  worker_.Finish();
 }
 
 void TWin32GuiWait::PumpWaiting() {

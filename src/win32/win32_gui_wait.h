@@ -4,11 +4,10 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <functional>
-#include <optional>
 #include <vector>
 
+#include "platform/exchange_worker.h"
 #include "platform/gui_wait.h"
 #include "win32/handle.h"
 
@@ -26,11 +25,6 @@ TWhileWaiting WhileWaiting(UINT message, WPARAM wParam);
 
 class TWin32GuiWait final : public IGuiWait {
  public:
-  TWin32GuiWait() = default;
-  ~TWin32GuiWait() override;
-  TWin32GuiWait(const TWin32GuiWait&) = delete;
-  TWin32GuiWait& operator=(const TWin32GuiWait&) = delete;
-
   void Run(const std::function<void()>& exchange) override;
   bool Waiting() const override { return waiting_; }
 
@@ -43,18 +37,12 @@ class TWin32GuiWait final : public IGuiWait {
   static bool Intercept(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  private:
-  static DWORD WINAPI WorkerMain(void* self);
-  bool StartWorker();
   void PumpWaiting();
   void Hold(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void ReleaseHeld();
 
-  THandle start_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // the worker has a job
-  THandle done_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};   // the worker finished it
-  std::optional<THandle> worker_;  // the thread, from the first Run on
-  const std::function<void()>* job_ = nullptr;
-  std::exception_ptr error_;
-  bool stop_ = false;
+  THandle done_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // the worker finished its job
+  TExchangeWorker worker_;
   bool waiting_ = false;
   std::vector<MSG> held_;
   bool quitHeld_ = false;

@@ -49,24 +49,30 @@ class GuiWaitTest : public QObject {
       turned = ++turns >= 3;
     });
     ticker.start(5);
-    QThread* const gui = QThread::currentThread();
-    QThread* worker = nullptr;
+    const std::thread::id gui = std::this_thread::get_id();
+    std::thread::id worker;
     bool sawTurns = false;
     wait.Run([&] {
-      worker = QThread::currentThread();
+      worker = std::this_thread::get_id();
       sawTurns = WaitFor(turned);
     });
     ticker.stop();
     QVERIFY(sawTurns);
-    QVERIFY(worker != nullptr && worker != gui);
+    QVERIFY(worker != std::thread::id() && worker != gui);
     QVERIFY(waitingInTurn);
     QVERIFY(waitCursorInTurn);
     QVERIFY(!wait.Waiting());
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
-    // What the worker wrote is the caller's to read once Run returns.
+    // The same worker serves the next exchange, and what it wrote is the caller's to read once
+    // Run returns.
+    std::thread::id second;
     std::string written;
-    wait.Run([&] { written = "reply"; });
+    wait.Run([&] {
+      second = std::this_thread::get_id();
+      written = "reply";
+    });
+    QVERIFY(second == worker);
     QCOMPARE(written, std::string("reply"));
   }
 
