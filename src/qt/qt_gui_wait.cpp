@@ -5,12 +5,17 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QTimer>
+#include <chrono>
 #include <utility>
 
 #include "qt/window_host.h"
 
 namespace porvan {
 namespace {
+
+// As on Windows, where the wait cursor comes with the loop's first look.
+constexpr std::chrono::milliseconds kWaitCursorAfter{100};
 
 // Presses, clicks and keys: what could start a second road while an exchange is out.
 bool IsUserInput(QEvent::Type type) {
@@ -36,6 +41,13 @@ bool IsUserInput(QEvent::Type type) {
 }  // namespace
 
 TQtGuiWait::TQtGuiWait() {
+  // Shown once the wait lasts: a reply that comes sooner does not make the cursor flicker.
+  cursorTimer_.setSingleShot(true);
+  cursorTimer_.setInterval(kWaitCursorAfter);
+  connect(&cursorTimer_, &QTimer::timeout, this, [this] {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    cursorShown_ = true;
+  });
   if (QCoreApplication* application = QCoreApplication::instance()) {
     application->installEventFilter(this);
   }
@@ -62,13 +74,16 @@ void TQtGuiWait::Run(const std::function<void()>& exchange) {
     return;
   }
   waiting_ = true;
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  cursorTimer_.start();
   // Input that comes meanwhile is dropped by the filter, as on Windows: kept for after the
   // wait, an impatient second press would run its road a second time.
   loop.exec();
   // The loop also ends early when the application exits; the exchange uses the caller's
   // objects, so nothing leaves here before it has returned.
-  QGuiApplication::restoreOverrideCursor();
+  cursorTimer_.stop();
+  if (std::exchange(cursorShown_, false)) {
+    QGuiApplication::restoreOverrideCursor();
+  }
   waiting_ = false;
   ReleaseHeld();
   worker_.Finish();

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -35,6 +36,8 @@ class TQtGuiWait final : public QObject, public IGuiWait {
   void ReleaseHeld();
 
   TExchangeWorker worker_;
+  QTimer cursorTimer_;
+  bool cursorShown_ = false;
   bool waiting_ = false;
   bool quitHeld_ = false;
   std::vector<QPointer<QWidget>> closesHeld_;

@@ -18,7 +18,8 @@ bool IsProgramMessage(UINT message) {
 }
 
 // Wine copies what a window painted to the X screen when the thread finds its queue empty, at
-// most every 50 ms; looking again every 100 ms lets it do so while no message comes.
+// most every 50 ms; looking again every 100 ms lets it do so while no message comes. The first
+// look also shows the wait cursor: a reply that comes sooner does not make the cursor flicker.
 constexpr DWORD kLookEveryMs = 100;
 
 bool IsMouseButton(UINT message) {
@@ -69,14 +70,13 @@ TWhileWaiting WhileWaiting(UINT message, WPARAM wParam) {
 
 void TWin32GuiWait::Run(const std::function<void()>& exchange) {
   // Without a worker the exchange blocks, as it always did; it still gets done.
-  HANDLE done = done_.get();
-  if (waiting_ || !done_.valid() || !worker_.Start(exchange, [done] { SetEvent(done); })) {
+  if (waiting_ || !worker_.Start(exchange)) {
     exchange();
     return;
   }
   waiting_ = true;
   currentWait = this;
-  const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  HANDLE done = worker_.Done();
   for (;;) {
     const DWORD woken =
         MsgWaitForMultipleObjectsEx(1, &done, kLookEveryMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
@@ -87,13 +87,25 @@ void TWin32GuiWait::Run(const std::function<void()>& exchange) {
       WaitForSingleObject(done, INFINITE);
       break;
     }
+    if (woken == WAIT_TIMEOUT) {
+      ShowWaitCursor();
+    }
     PumpWaiting();
   }
   currentWait = nullptr;
   waiting_ = false;
-  SetCursor(cursor);
+  if (const std::optional<HCURSOR> before = std::exchange(cursorBefore_, std::nullopt)) {
+    SetCursor(*before);
+  }
   ReleaseHeld();
   worker_.Finish();
+}
+
+void TWin32GuiWait::ShowWaitCursor() {
+  const HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  if (!cursorBefore_) {
+    cursorBefore_ = before;
+  }
 }
 
 void TWin32GuiWait::PumpWaiting() {
@@ -153,7 +165,7 @@ bool TWin32GuiWait::Intercept(HWND window, UINT message, WPARAM wParam, LPARAM l
     return false;
   }
   if (message == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT) {
-    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    wait->ShowWaitCursor();
     result = TRUE;
     return true;
   }

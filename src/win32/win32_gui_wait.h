@@ -5,11 +5,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
-#include "platform/exchange_worker.h"
 #include "platform/gui_wait.h"
-#include "win32/handle.h"
+#include "win32/win32_exchange_worker.h"
 
 namespace porvan {
 
@@ -37,13 +37,14 @@ class TWin32GuiWait final : public IGuiWait {
   static bool Intercept(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  private:
+  void ShowWaitCursor();
   void PumpWaiting();
   void Hold(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void ReleaseHeld();
 
-  THandle done_{CreateEventW(nullptr, FALSE, FALSE, nullptr)};  // the worker finished its job
-  TExchangeWorker worker_;
+  TWin32ExchangeWorker worker_;
   bool waiting_ = false;
+  std::optional<HCURSOR> cursorBefore_;  // what the wait cursor replaced, once it shows
   std::vector<MSG> held_;
   bool quitHeld_ = false;
   int quitCode_ = 0;

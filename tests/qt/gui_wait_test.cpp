@@ -46,7 +46,8 @@ class GuiWaitTest : public QObject {
       waitingInTurn = wait.Waiting();
       const QCursor* cursor = QGuiApplication::overrideCursor();
       waitCursorInTurn = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
-      turned = ++turns >= 3;
+      // The wait cursor comes once the wait has lasted a moment.
+      turned = ++turns >= 3 && waitCursorInTurn;
     });
     ticker.start(5);
     const std::thread::id gui = std::this_thread::get_id();

@@ -8,19 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "posix/posix_socket_factory.h"
 #include "server/form_post_client.h"
 
 namespace {
 
 using namespace porvan;
+using porvan::bench::Median;
 using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t mid = values.size() / 2;
-  return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
 
 // One open request; its time in microseconds, or a negative number when it failed.
 double TimedPost(TFormPostClient& client, const std::string& url) {

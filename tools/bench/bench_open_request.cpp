@@ -1,7 +1,7 @@
 // Benchmark: the round trip of an open request through TRemoteServerCon against a loopback
-// server, with the exchange on the wait's worker thread and on the calling thread, and of the same
-// request bytes sent and read over a raw socket, in turns. Prints the medians as "key value" lines
-// for tools/bench/table.py.
+// server, the exchange on the calling thread, and of the same request bytes sent and read over a
+// raw socket, in turns. Prints the medians as "key value" lines for tools/bench/table.py. What the
+// programs' waits add is measured by bench_wait_windows.cpp and bench_wait_qt.cpp.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/gui_wait.h"
+#include "bench_timing.h"
 #include "platform/socket.h"
 #include "server/remote_server_con.h"
 #include "settings/sys_var.h"
@@ -22,28 +22,11 @@ namespace {
 
 using namespace porvan;
 using namespace porvan::testing;
-using Clock = std::chrono::steady_clock;
+using namespace porvan::bench;
 using namespace std::chrono_literals;
 
 const std::string kReply =
     "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nSUCCESS:Access_opened:FTP:example.com";
-
-// The exchange on the calling thread, as every request ran before the wait moved it to a worker.
-class TCallingThreadWait final : public IGuiWait {
- public:
-  void Run(const std::function<void()>& exchange) override { exchange(); }
-  bool Waiting() const override { return false; }
-};
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t mid = values.size() / 2;
-  return values.size() % 2 != 0 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
-double MicrosecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-}
 
 // Connects, sends the head and the body as the client does, and reads the reply to the close.
 bool RawRoundTrip(ISocketFactory& sockets, const std::string& port, const std::string& head,
@@ -65,7 +48,7 @@ bool RawRoundTrip(ISocketFactory& sockets, const std::string& port, const std::s
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
-  TLoopbackServer server(std::vector<TServerTurn>(3 * rounds + 1, TServerTurn{kReply}));
+  TLoopbackServer server(std::vector<TServerTurn>(2 * rounds + 1, TServerTurn{kReply}));
   if (!server.Listening()) {
     std::fprintf(stderr, "cannot listen on 127.0.0.1\n");
     return 1;
@@ -74,14 +57,12 @@ int main(int argc, char** argv) {
   fake.Files.Files[fake.SettingsPath()] =
       "[config]\r\nServerURL=" + server.Url("/porvandaemon/communication.php") + "\r\n";
   SysVar = std::make_unique<TSysVar>(fake.Platform);
-  TRemoteServerCon con(fake.Platform.Sockets, fake.Platform.Messages, fake.Waits,
-                       SysVar->GetServerURL());
   TCallingThreadWait callingThread;
   TRemoteServerCon direct(fake.Platform.Sockets, fake.Platform.Messages, callingThread,
                           SysVar->GetServerURL());
 
   // The first request gives the exact bytes that the raw socket then sends.
-  if (!con.OpenFTP("example.com")) {
+  if (!direct.OpenFTP("example.com")) {
     std::fprintf(stderr, "the open request failed\n");
     return 1;
   }
@@ -91,33 +72,23 @@ int main(int argc, char** argv) {
   const std::string body = request.substr(headEnd);
   const std::string port = std::to_string(server.Port());
 
-  std::vector<double> client;
   std::vector<double> onCallingThread;
   std::vector<double> raw;
-  const auto timed = [](std::vector<double>& times, const auto& roundTrip) {
-    const auto start = Clock::now();
-    const bool ok = roundTrip();
-    times.push_back(MicrosecondsSince(start));
-    return ok;
-  };
   const std::function<bool()> measures[] = {
-      [&] { return timed(client, [&] { return con.OpenFTP("example.com"); }); },
-      [&] { return timed(onCallingThread, [&] { return direct.OpenFTP("example.com"); }); },
-      [&] { return timed(raw, [&] { return RawRoundTrip(*fake.Sockets, port, head, body); }); }};
-  // Each round runs all three, each first in turn, so none gains from following another.
+      [&] { return Timed(onCallingThread, [&] { return direct.OpenFTP("example.com"); }); },
+      [&] { return Timed(raw, [&] { return RawRoundTrip(*fake.Sockets, port, head, body); }); }};
+  // Each round runs both, each first in turn, so neither gains from following the other.
   for (int i = 0; i < rounds; ++i) {
-    for (int k = 0; k < 3; ++k) {
-      if (!measures[(i + k) % 3]()) {
-        std::fprintf(stderr, "round %d failed in measure %d\n", i, (i + k) % 3);
+    for (int k = 0; k < 2; ++k) {
+      if (!measures[(i + k) % 2]()) {
+        std::fprintf(stderr, "round %d failed in measure %d\n", i, (i + k) % 2);
         return 1;
       }
     }
   }
   SysVar.reset();
 
-  std::printf(
-      "roundtrip_rounds %d\nroundtrip_client_us %.1f\nroundtrip_calling_thread_us "
-      "%.1f\nroundtrip_raw_us %.1f\n",
-      rounds, Median(client), Median(onCallingThread), Median(raw));
+  std::printf("roundtrip_rounds %d\nroundtrip_calling_thread_us %.1f\nroundtrip_raw_us %.1f\n",
+              rounds, Median(onCallingThread), Median(raw));
   return 0;
 }

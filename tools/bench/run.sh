@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # The measurements in one table, each row measured side by side in this run, goals beside them.
-# ./dev bench builds the native Release preset (build/native) and the Windows build (build/win32)
-# and runs this; BENCH_NATIVE_BUILD and BENCH_WIN_BUILD point it at other build folders. The Wine
-# rows run in WINEPREFIX (the project's prefix unless set) on an X display of their own (Xvfb).
+# ./dev bench builds the native Release preset (build/native), the Windows build (build/win32) and
+# the Linux client's benchmark (build/qt) and runs this; BENCH_NATIVE_BUILD, BENCH_WIN_BUILD and
+# BENCH_QT_BUILD point it at other build folders. The Wine rows run in WINEPREFIX (the project's
+# prefix unless set), the start-up and idle rows on an X display of their own (Xvfb).
 set -euo pipefail
 HERE=$(dirname "$(readlink -f "$0")")
 ROOT=$(cd "$HERE/../.." && pwd)
 NATIVE_BUILD=${BENCH_NATIVE_BUILD:-$ROOT/build/native}
 export WIN_BUILD=${BENCH_WIN_BUILD:-$ROOT/build/win32}
+export QT_BUILD=${BENCH_QT_BUILD:-$ROOT/build/qt}
 export WINEPREFIX=${WINEPREFIX:-$ROOT/build/wineprefix}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 for file in "$NATIVE_BUILD/libporvan_test_support.a" "$WIN_BUILD/Porvan.exe" \
   "$WIN_BUILD/PorvanSetup.exe" "$WIN_BUILD/porvan_measure.exe" "$WIN_BUILD/porvan_control.exe" \
-  "$WIN_BUILD/minimal_window.exe"; do
+  "$WIN_BUILD/minimal_window.exe" "$WIN_BUILD/bench_wait.exe" "$QT_BUILD/porvan_bench_wait"; do
   [ -f "$file" ] || { echo "$file is missing: ./dev bench builds it" >&2; exit 1; }
 done
 
@@ -48,6 +50,8 @@ tls_port() { sed -nE "s/.*\"$1\": ([0-9]+).*/\1/p" "$WORK/tls/ports.json"; }
 {
   echo "form-post round trip ..." >&2
   "$WORK/bench_open_request" "${BENCH_ROUNDS:-1000}"
+  echo "the programs' waits ..." >&2
+  "$HERE/waits.sh"
   echo "https round trip ..." >&2
   "$WORK/bench_https" "${BENCH_HTTPS_ROUNDS:-200}" "$WORK/tls/ca.pem" "$(tls_port http)" \
     "$(tls_port good)"

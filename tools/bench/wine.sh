@@ -17,19 +17,10 @@ cp "$WIN_BUILD/Porvan.exe" "$WIN_BUILD/minimal_window.exe" "$WIN_BUILD/porvan_me
 
 # The version the server accepts is the build's, so no start-up shows the update alert.
 version=$(sed -n 's/^set(PORVAN_FILE_VERSION "\(.*\)")$/\1/p' "$ROOT/cmake/version.cmake")
-python3 -u "$ROOT/tools/devserver/devserver.py" --port 0 --domain bench.example \
-  --version "$version" >"$WORK/devserver.log" 2>&1 &
-SERVER_PID=$!
-url=
-for _ in $(seq 50); do
-  url=$(grep -Eo 'http://127\.0\.0\.1:[0-9]+/[^ ]*' "$WORK/devserver.log" | head -n1 || true)
-  [ -n "$url" ] && break
-  sleep 0.1
-done
-[ -n "$url" ] || { cat "$WORK/devserver.log" >&2; echo "the development server did not start" >&2; exit 1; }
+start_devserver --domain bench.example --version "$version"
 # A program that starts and ends without a window stands in for the FTP and SSH clients.
 printf '[config]\r\nFTPPath=C:\\windows\\system32\\rundll32.exe\r\nSSHPath=C:\\windows\\system32\\rundll32.exe\r\nServerURL=%s\r\n' \
-  "$url" >"$WORK/Porvan.ini"
+  "$SERVER_URL" >"$WORK/Porvan.ini"
 cd "$WORK"
 
 # Milliseconds from process start to a visible window of the class.
