@@ -78,14 +78,14 @@ void TQtGuiWait::Run(const std::function<void()>& exchange) {
   // Input that comes meanwhile is dropped by the filter, as on Windows: kept for after the
   // wait, an impatient second press would run its road a second time.
   loop.exec();
-  // The loop also ends early when the application exits; the exchange uses the caller's
-  // objects, so nothing leaves here before it has returned.
   cursorTimer_.stop();
   if (std::exchange(cursorShown_, false)) {
     QGuiApplication::restoreOverrideCursor();
   }
   waiting_ = false;
   ReleaseHeld();
+  // The loop also ends early when the application exits; the exchange uses the caller's
+  // objects, so nothing leaves here before it has returned.
   worker_.Finish();
 }
 
