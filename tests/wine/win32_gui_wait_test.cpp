@@ -113,8 +113,10 @@ TEST(Win32GuiWaitTest, InputIsDroppedAndClosesAndTheProgramsMessagesComeAfterInO
     PostMessageW(window.Handle, WM_KEYDOWN, VK_RETURN, 0);
     PostMessageW(window.Handle, kProgram, 0, 0);
     PostMessageW(window.Handle, kPassed, 0, 0);
-    // Long enough for the loop to look at least once.
-    Sleep(300);
+    // The loop takes the messages in their order, so once the last has come, all have.
+    for (int i = 0; i < 2000 && !TRecordingWindow::PassedSeen; ++i) {
+      Sleep(1);
+    }
   });
   // Only what passes came during the wait; the rest comes with the next turn of the loop.
   EXPECT_EQ(TRecordingWindow::Seen, std::vector<UINT>{kPassed});
