@@ -1,9 +1,14 @@
 // The wait seam: a blocking exchange runs on a worker thread while the GUI thread's loop turns.
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 namespace porvan {
+
+// The wait cursor shows once a wait has lasted this long: a reply that comes sooner does not make
+// the cursor flicker.
+inline constexpr std::chrono::milliseconds kWaitCursorAfter{100};
 
 // Contract
 // - Run is called on the GUI thread and returns only when `exchange` has returned on the worker,

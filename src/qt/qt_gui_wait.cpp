@@ -6,16 +6,12 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QTimer>
-#include <chrono>
 #include <utility>
 
 #include "qt/window_host.h"
 
 namespace porvan {
 namespace {
-
-// As on Windows, where the wait cursor comes with the loop's first look.
-constexpr std::chrono::milliseconds kWaitCursorAfter{100};
 
 // Presses, clicks and keys: what could start a second road while an exchange is out.
 bool IsUserInput(QEvent::Type type) {
@@ -41,7 +37,6 @@ bool IsUserInput(QEvent::Type type) {
 }  // namespace
 
 TQtGuiWait::TQtGuiWait() {
-  // Shown once the wait lasts: a reply that comes sooner does not make the cursor flicker.
   cursorTimer_.setSingleShot(true);
   cursorTimer_.setInterval(kWaitCursorAfter);
   connect(&cursorTimer_, &QTimer::timeout, this, [this] {

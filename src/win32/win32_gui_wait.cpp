@@ -18,8 +18,7 @@ bool IsProgramMessage(UINT message) {
 }
 
 // Wine copies what a window painted to the X screen when the thread finds its queue empty, at
-// most every 50 ms; looking again every 100 ms lets it do so while no message comes. The first
-// look also shows the wait cursor: a reply that comes sooner does not make the cursor flicker.
+// most every 50 ms; looking again every 100 ms lets it do so while no message comes.
 constexpr DWORD kLookEveryMs = 100;
 
 bool IsMouseButton(UINT message) {
@@ -77,6 +76,7 @@ void TWin32GuiWait::Run(const std::function<void()>& exchange) {
   waiting_ = true;
   currentWait = this;
   HANDLE done = worker_.Done();
+  const ULONGLONG cursorAt = GetTickCount64() + kWaitCursorAfter.count();
   for (;;) {
     const DWORD woken =
         MsgWaitForMultipleObjectsEx(1, &done, kLookEveryMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
@@ -87,7 +87,7 @@ void TWin32GuiWait::Run(const std::function<void()>& exchange) {
       WaitForSingleObject(done, INFINITE);
       break;
     }
-    if (woken == WAIT_TIMEOUT) {
+    if (!cursorBefore_ && GetTickCount64() >= cursorAt) {
       ShowWaitCursor();
     }
     PumpWaiting();
