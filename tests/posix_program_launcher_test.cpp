@@ -1,4 +1,5 @@
-// The program-start seam on POSIX: a detached start with no arguments, and a refused start.
+// The program-start seam on POSIX: a detached start with no arguments, and a refused start; the
+// file opener and the web link, which hand their argument to the desktop's opener.
 #include "posix/posix_program_launcher.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include "posix/posix_url_opener.h"
 
 namespace porvan {
 namespace {
@@ -79,6 +82,36 @@ TEST(PosixProgramLauncherTest, FileOpenerHandsTheFileToTheOpenerWithoutRunningIt
   EXPECT_FALSE(TPosixFileOpener(folder + "/no-opener").Open(download));
   EXPECT_FALSE(StartDetached({}));
   for (const std::string& file : {report, download, opener}) {
+    std::remove(file.c_str());
+  }
+  ::rmdir(folder.c_str());
+}
+
+// Some desktops' xdg-open runs the browser itself and returns once it is closed: the web link
+// must not wait for that, or the program stops answering while the browser is open.
+TEST(PosixProgramLauncherTest, UrlOpenerHandsTheAddressOnAndDoesNotWaitForTheBrowser) {
+  char folderTemplate[] = "/tmp/porvan-url-XXXXXX";
+  const std::string folder = ::mkdtemp(folderTemplate);
+  const std::string opener = folder + "/xdg-open";
+  const std::string report = folder + "/report.txt";
+  const std::string closed = folder + "/browser-closed";
+  const std::string ended = folder + "/ended.txt";
+  {
+    // Stays until the test closes the browser, at most 20 s.
+    std::ofstream out(opener);
+    out << "#!/bin/sh\necho \"$#|$1\" > '" << report << "'\n"
+        << "i=0; while [ ! -e '" << closed << "' ] && [ $i -lt 200 ]; do sleep 0.1; i=$((i+1)); "
+        << "done\necho ended > '" << ended << "'\n";
+  }
+  ::chmod(opener.c_str(), 0755);
+
+  EXPECT_TRUE(TPosixUrlOpener(opener).Open("http://www.example.com/a b?x=1&y=\"2\""));
+  EXPECT_FALSE(std::ifstream(ended).good()) << "Open waited for the browser to close";
+  EXPECT_EQ(ReadFileWhenThere(report), "1|http://www.example.com/a b?x=1&y=\"2\"\n");
+  std::ofstream{closed};
+  EXPECT_EQ(ReadFileWhenThere(ended), "ended\n");
+  EXPECT_FALSE(TPosixUrlOpener(folder + "/no-opener").Open("http://www.example.com/"));
+  for (const std::string& file : {report, closed, ended, opener}) {
     std::remove(file.c_str());
   }
   ::rmdir(folder.c_str());

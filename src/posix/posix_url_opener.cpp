@@ -1,14 +1,13 @@
-// The web-link seam on POSIX systems: xdg-open, judged by its exit status.
+// The web-link seam on POSIX systems: xdg-open, started detached.
 #include "posix/posix_url_opener.h"
 
 #include "platform/code_page.h"
-#include "posix/run_program.h"
+#include "posix/posix_program_launcher.h"
 
 namespace porvan {
 
 bool TPosixUrlOpener::Open(const std::string& url) {
-  const std::optional<TProgramRun> run = RunProgram({"xdg-open", Cp949ToUtf8(url)});
-  return run && run->ExitStatus == 0;
+  return StartDetached({opener_, PathFromUtf8(Cp949ToUtf8(url))});
 }
 
 }  // namespace porvan
