@@ -2,6 +2,7 @@
 #include "qt/controls.h"
 
 #include <QPalette>
+#include <QTextDocument>
 
 #include "qt/qt_text.h"
 
@@ -43,6 +44,8 @@ void TQtMemo::SetFocus() {
 }
 
 void TQtLabel::SetText(const std::string& text) {
+  // What the server sends is shown as written, never as markup.
+  label_.setTextFormat(Qt::PlainText);
   label_.setText(FromCp949(text));
 }
 
@@ -61,7 +64,10 @@ void TQtTrayIcon::SetHint(const std::string& hint) {
   // The hint's lines are separated by CR, as the Windows tray shows them.
   QString shown = FromCp949(hint);
   shown.replace(QChar('\r'), QChar('\n'));
-  icon_.setToolTip(shown);
+  // The hint holds the server's reply and the typed domain, and some trays draw a tip as markup:
+  // one that could be read so is escaped, to show as written everywhere.
+  const bool markup = shown.contains(QChar('<')) || shown.contains(QChar('&'));
+  icon_.setToolTip(markup ? Qt::convertFromPlainText(shown) : shown);
 }
 
 void TQtTrayIcon::SetImageIndex(int index) {

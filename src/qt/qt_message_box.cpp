@@ -19,6 +19,8 @@ int TQtMessageBox::Show(const std::string& text, const std::string& caption, uns
   QMessageBox box(icon, FromCp949(caption), shown,
                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                   QApplication::activeWindow());
+  // Notices carry the server's messages: shown as written, never as markup.
+  box.setTextFormat(Qt::PlainText);
   const int pressed = box.exec();
   if (pressed == QMessageBox::Yes) {
     return mb::kIdYes;

@@ -1,16 +1,20 @@
 // The Qt parts under the views: the control adapters' conversions, the file filter, the key
 // codes, and the quit channel with a hostile client.
+#include <QApplication>
 #include <QLabel>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "qt/controls.h"
 #include "qt/key_line_edit.h"
 #include "qt/pictures.h"
+#include "qt/qt_message_box.h"
 #include "qt/qt_open_file_dialog.h"
 #include "qt/quit_channel.h"
 #include "qt/window_host.h"
@@ -66,6 +70,36 @@ class PartsTest : public QObject {
     QVERIFY(open != closed);
     tray.SetImageIndex(7);  // out of range: left as it was
     QCOMPARE(icon.icon().pixmap(16, 16).toImage(), closed);
+  }
+
+  // The server's replies reach a label (the address), the tray's hint and the notices: text
+  // that looks like markup is shown as written there, not drawn as markup.
+  void ServerTextIsShownAsWrittenNeverAsMarkup() {
+    const std::string hostile = "<b>198.51.100.4</b><img src=\"/etc/hosts\"><a href=x>y</a>";
+    QLabel label;
+    TQtLabel(label).SetText(hostile);
+    QCOMPARE(label.textFormat(), Qt::PlainText);
+    QCOMPARE(label.text(), QString::fromStdString(hostile));
+
+    QSystemTrayIcon icon;
+    TQtTrayIcon tray(icon, {TrayTile(0), TrayTile(1)});
+    tray.SetHint("Porvan\rLocalIP :" + hostile);
+    QVERIFY(!icon.toolTip().contains(QStringLiteral("<b>")));
+    QVERIFY(icon.toolTip().contains(QStringLiteral("&lt;b&gt;198.51.100.4&lt;/b&gt;")));
+
+    QString shownText;
+    Qt::TextFormat shownFormat = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      shownText = box->text();
+      shownFormat = box->textFormat();
+      box->accept();
+    });
+    TQtMessageBox messages;
+    QCOMPARE(messages.Show(hostile + "\rFAIL", "Porvan", mb::kIconError), mb::kIdOk);
+    QCOMPARE(shownFormat, Qt::PlainText);
+    QCOMPARE(shownText, QString::fromStdString(hostile + "\nFAIL"));
   }
 
   void EditBoxConvertsCp949() {
