@@ -2,8 +2,8 @@
 // instance to end, which closes the connection.
 #include "qt/quit_channel.h"
 
-#include <unistd.h>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 namespace porvan {
 namespace {
@@ -13,11 +13,18 @@ const QByteArray kQuitRequest = QByteArrayLiteral("quit\n");
 }  // namespace
 
 QString QuitChannelName() {
-  return QStringLiteral("porvan-quit-%1").arg(::getuid());
+  // In the user's own runtime folder, which Qt takes only when the user owns it and nobody else
+  // may enter: in the shared temporary folder another user could bind the name first and take
+  // the requests. Empty when there is no such folder.
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  return folder.isEmpty() ? QString() : folder + QStringLiteral("/porvan-quit");
 }
 
 TQuitChannel::TQuitChannel(const QString& name, std::function<void()> onQuit)
     : onQuit_(std::move(onQuit)) {
+  if (name.isEmpty()) {
+    return;  // nowhere safe to listen: the instance still ends with the session or a signal
+  }
   {
     QLocalSocket probe;
     probe.connectToServer(name);
@@ -44,6 +51,9 @@ TQuitChannel::TQuitChannel(const QString& name, std::function<void()> onQuit)
 }
 
 bool SendQuit(const QString& name, int timeoutMs) {
+  if (name.isEmpty()) {
+    return false;
+  }
   QLocalSocket socket;
   socket.connectToServer(name);
   if (!socket.waitForConnected(timeoutMs)) {

@@ -8,7 +8,8 @@
 
 namespace porvan {
 
-// The socket's name, one per user, so one user's client never ends another's.
+// The socket's path, in a folder of the user's own, so one user's client never ends another's
+// and no other user can stand in for it; empty when the user has no such folder.
 QString QuitChannelName();
 
 // Listens for quit requests while it exists; `onQuit` runs on the GUI thread for each.

@@ -1,6 +1,11 @@
 // The Qt parts under the views: the control adapters' conversions, the file filter, the key
 // codes, and the quit channel with a hostile client.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocalSocket>
 #include <QMessageBox>
@@ -108,6 +113,20 @@ class PartsTest : public QObject {
     box.SetText("\xB0\xA1.example");
     QCOMPARE(edit.text(), U("가.example"));
     QCOMPARE(box.Text(), std::string("\xB0\xA1.example"));
+  }
+
+  // The channel's socket lies in a folder only its user may enter, so nobody else can bind the
+  // name first and take the requests, as another user could in the shared temporary folder.
+  void QuitChannelLiesInAFolderOfTheUsersOwn() {
+    const QString name = QuitChannelName();
+    QVERIFY(QDir::isAbsolutePath(name));
+    const QByteArray folder = QFileInfo(name).absolutePath().toLocal8Bit();
+    struct stat about {};
+    QCOMPARE(::stat(folder.constData(), &about), 0);
+    QCOMPARE(about.st_uid, ::getuid());
+    QCOMPARE(about.st_mode & 077, 0u);
+    QVERIFY(!SendQuit(QString(), 500));
+    QVERIFY(!TQuitChannel(QString(), [] {}).Listening());
   }
 
   void QuitChannelEndsOnlyOnItsRequest() {
