@@ -4,11 +4,12 @@
 
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <string_view>
 
 namespace porvan {
 namespace {
 
-const QByteArray kQuitRequest = QByteArrayLiteral("quit\n");
+constexpr std::string_view kQuitRequest = "quit\n";
 
 }  // namespace
 
@@ -40,9 +41,9 @@ TQuitChannel::TQuitChannel(const QString& name, std::function<void()> onQuit)
     while (QLocalSocket* client = server_.nextPendingConnection()) {
       // Kept open until this process ends, so the requester sees when it has. A line is a few
       // bytes; a client that sends more without a line end fills no more than this.
-      client->setReadBufferSize(kQuitRequest.size() * 4);
+      client->setReadBufferSize(static_cast<qint64>(kQuitRequest.size()) * 4);
       QObject::connect(client, &QLocalSocket::readyRead, client, [this, client] {
-        if (client->canReadLine() && client->readLine(64) == kQuitRequest) {
+        if (client->canReadLine() && client->readLine(64).toStdString() == kQuitRequest) {
           onQuit_();
         }
       });
@@ -59,7 +60,7 @@ bool SendQuit(const QString& name, int timeoutMs) {
   if (!socket.waitForConnected(timeoutMs)) {
     return false;
   }
-  socket.write(kQuitRequest);
+  socket.write(kQuitRequest.data(), static_cast<qint64>(kQuitRequest.size()));
   if (!socket.waitForBytesWritten(timeoutMs)) {
     return false;
   }
