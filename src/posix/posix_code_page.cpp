@@ -18,7 +18,8 @@ struct TIconvCloser {
 // Converts the whole input or fails; an unconvertible or incomplete sequence fails.
 std::optional<std::string> ConvertStrict(const char* to, const char* from, std::string_view in) {
   iconv_t raw = iconv_open(to, from);
-  if (raw == reinterpret_cast<iconv_t>(-1)) {
+  // iconv_open's failure is this one value.
+  if (raw == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
     return std::nullopt;
   }
   std::unique_ptr<iconv_t, TIconvCloser> handle(new iconv_t(raw));

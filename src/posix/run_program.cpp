@@ -66,6 +66,7 @@ std::optional<TProgramRun> RunProgram(const std::vector<std::string>& arguments)
   ::posix_spawn_file_actions_adddup2(actions.get(), output.Write(), STDOUT_FILENO);
   ::posix_spawn_file_actions_addclose(actions.get(), output.Read());
   std::vector<char*> argv;
+  argv.reserve(arguments.size() + 1);
   for (const std::string& argument : arguments) {
     argv.push_back(const_cast<char*>(argument.c_str()));
   }

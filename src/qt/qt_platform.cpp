@@ -6,6 +6,7 @@ namespace {
 
 std::vector<const char*> Pointers(const std::vector<std::string>& arguments) {
   std::vector<const char*> pointers;
+  pointers.reserve(arguments.size());
   for (const std::string& argument : arguments) {
     pointers.push_back(argument.c_str());
   }
