@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -31,90 +32,89 @@ std::string ReadFileWhenThere(const std::string& path) {
   return "<never written>";
 }
 
-TEST(PosixProgramLauncherTest, StartsTheProgramWithoutArgumentsAndWithoutWaiting) {
-  char folderTemplate[] = "/tmp/porvan-launch-XXXXXX";
-  const std::string folder = ::mkdtemp(folderTemplate);
-  const std::string script = folder + "/client.sh";
-  const std::string report = folder + "/report.txt";
-  {
-    std::ofstream out(script);
-    // Sleeps first: Open must not wait for the program to end.
-    out << "#!/bin/sh\nsleep 0.3\necho \"$# $(pwd)\" > '" << report << "'\n";
+// A folder of its own for a test's scripts and the files they write, removed with them.
+class TScriptFolder {
+ public:
+  TScriptFolder() {
+    char folderTemplate[] = "/tmp/porvan-launch-XXXXXX";
+    folder_ = ::mkdtemp(folderTemplate);
   }
-  ::chmod(script.c_str(), 0755);
+  TScriptFolder(const TScriptFolder&) = delete;
+  TScriptFolder& operator=(const TScriptFolder&) = delete;
+  ~TScriptFolder() { std::filesystem::remove_all(folder_); }
+
+  std::string Path(const std::string& name) const { return folder_ + "/" + name; }
+
+  // An executable file of that name holding `text`; its path.
+  std::string Script(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name)) << text;
+    ::chmod(Path(name).c_str(), 0755);
+    return Path(name);
+  }
+
+  // Shell lines that wait until the test has made the file `released`, at most 20 s: a start
+  // that waited for the program would come back only after that.
+  std::string UntilReleased() const {
+    return "i=0; while [ ! -e '" + Path("released") + "' ] && [ $i -lt 200 ]; do sleep 0.1; " +
+           "i=$((i+1)); done\n";
+  }
+  void Release() const { std::ofstream{Path("released")}; }
+
+ private:
+  std::string folder_;
+};
+
+TEST(PosixProgramLauncherTest, StartsTheProgramWithoutArgumentsAndWithoutWaiting) {
+  TScriptFolder folder;
+  const std::string report = folder.Path("report.txt");
+  const std::string script =
+      folder.Script("client.sh", "#!/bin/sh\n" + folder.UntilReleased() + "echo \"$# $(pwd)\" > '" +
+                                     report + "'\n");
 
   TPosixProgramLauncher launcher;
-  const auto started = std::chrono::steady_clock::now();
   EXPECT_TRUE(launcher.Open(script));
-  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
+  EXPECT_FALSE(std::ifstream(report).good()) << "Open waited for the program to end";
+  folder.Release();
   char current[4096] = {};
   ASSERT_NE(::getcwd(current, sizeof current), nullptr);
   EXPECT_EQ(ReadFileWhenThere(report), "0 " + std::string(current) + "\n");
 
-  EXPECT_FALSE(launcher.Open(folder + "/missing"));
-  EXPECT_FALSE(launcher.Open(folder));  // a directory is no program
-  std::remove(report.c_str());
-  std::remove(script.c_str());
-  ::rmdir(folder.c_str());
+  EXPECT_FALSE(launcher.Open(folder.Path("missing")));
+  EXPECT_FALSE(launcher.Open(folder.Path("")));  // a directory is no program
 }
 
 // A downloaded file goes to the opener as its one argument; the file itself is never executed.
 TEST(PosixProgramLauncherTest, FileOpenerHandsTheFileToTheOpenerWithoutRunningIt) {
-  char folderTemplate[] = "/tmp/porvan-open-XXXXXX";
-  const std::string folder = ::mkdtemp(folderTemplate);
-  const std::string opener = folder + "/opener.sh";
-  const std::string download = folder + "/porvan setup.deb";
-  const std::string report = folder + "/report.txt";
-  {
-    std::ofstream out(opener);
-    out << "#!/bin/sh\necho \"$#|$1\" > '" << report << "'\n";
-  }
-  {
-    // Executable, and would leave its own mark if it were run.
-    std::ofstream out(download);
-    out << "#!/bin/sh\necho ran > '" << report << "'\n";
-  }
-  ::chmod(opener.c_str(), 0755);
-  ::chmod(download.c_str(), 0755);
+  TScriptFolder folder;
+  const std::string report = folder.Path("report.txt");
+  const std::string opener =
+      folder.Script("opener.sh", "#!/bin/sh\necho \"$#|$1\" > '" + report + "'\n");
+  // Executable, and would leave its own mark if it were run.
+  const std::string download =
+      folder.Script("porvan setup.deb", "#!/bin/sh\necho ran > '" + report + "'\n");
 
   EXPECT_TRUE(TPosixFileOpener(opener).Open(download));
   EXPECT_EQ(ReadFileWhenThere(report), "1|" + download + "\n");
-  EXPECT_FALSE(TPosixFileOpener(folder + "/no-opener").Open(download));
+  EXPECT_FALSE(TPosixFileOpener(folder.Path("no-opener")).Open(download));
   EXPECT_FALSE(StartDetached({}));
-  for (const std::string& file : {report, download, opener}) {
-    std::remove(file.c_str());
-  }
-  ::rmdir(folder.c_str());
 }
 
 // Some desktops' xdg-open runs the browser itself and returns once it is closed: the web link
 // must not wait for that, or the program stops answering while the browser is open.
 TEST(PosixProgramLauncherTest, UrlOpenerHandsTheAddressOnAndDoesNotWaitForTheBrowser) {
-  char folderTemplate[] = "/tmp/porvan-url-XXXXXX";
-  const std::string folder = ::mkdtemp(folderTemplate);
-  const std::string opener = folder + "/xdg-open";
-  const std::string report = folder + "/report.txt";
-  const std::string closed = folder + "/browser-closed";
-  const std::string ended = folder + "/ended.txt";
-  {
-    // Stays until the test closes the browser, at most 20 s.
-    std::ofstream out(opener);
-    out << "#!/bin/sh\necho \"$#|$1\" > '" << report << "'\n"
-        << "i=0; while [ ! -e '" << closed << "' ] && [ $i -lt 200 ]; do sleep 0.1; i=$((i+1)); "
-        << "done\necho ended > '" << ended << "'\n";
-  }
-  ::chmod(opener.c_str(), 0755);
+  TScriptFolder folder;
+  const std::string report = folder.Path("report.txt");
+  const std::string ended = folder.Path("ended.txt");
+  const std::string opener =
+      folder.Script("xdg-open", "#!/bin/sh\necho \"$#|$1\" > '" + report + "'\n" +
+                                    folder.UntilReleased() + "echo ended > '" + ended + "'\n");
 
   EXPECT_TRUE(TPosixUrlOpener(opener).Open("http://www.example.com/a b?x=1&y=\"2\""));
   EXPECT_FALSE(std::ifstream(ended).good()) << "Open waited for the browser to close";
   EXPECT_EQ(ReadFileWhenThere(report), "1|http://www.example.com/a b?x=1&y=\"2\"\n");
-  std::ofstream{closed};
+  folder.Release();
   EXPECT_EQ(ReadFileWhenThere(ended), "ended\n");
-  EXPECT_FALSE(TPosixUrlOpener(folder + "/no-opener").Open("http://www.example.com/"));
-  for (const std::string& file : {report, closed, ended, opener}) {
-    std::remove(file.c_str());
-  }
-  ::rmdir(folder.c_str());
+  EXPECT_FALSE(TPosixUrlOpener(folder.Path("no-opener")).Open("http://www.example.com/"));
 }
 
 }  // namespace
