@@ -8,6 +8,7 @@
 
 #include "app/access_journal_format.h"
 #include "app/fm_init.h"
+#include "app/handler_guard.h"
 #include "app/leftover_access.h"
 #include "platform/code_page.h"
 #include "platform/message_box.h"
@@ -175,6 +176,41 @@ TEST(fmMainJournalTest, AnOnlineStartClosesLeftoversBeforeTheVersionCheck) {
   }
   EXPECT_EQ(LeftoverAccessHint(),
             Utf8ToCp949("Porvan접근통제시스템\r지난 실행에서 열린 접근을 닫았습니다"));
+}
+
+// The window was made without a server connection (no server URL, and the settings could not be
+// written then); by the start the settings name the server. The leftover is closed through a
+// connection made then, as every request makes one, not through the missing one.
+TEST(fmMainJournalTest, LeftoversAreClosedWhenTheConnectionCouldNotBeMadeWithTheWindow) {
+  testing::TMainForm main({{HttpReply("198.51.100.4")}, kClosed, {HttpReply("OK")}});
+  testing::TFakePlatform& fake = main.session.Fake;
+  const std::string url = SysVar->ServerURL;
+  fake.Files.Files[fake.SettingsPath()] = "[config]\r\nFTPPath=a.exe\r\n";
+  fake.Files.FailWrites = true;
+  SysVar->ServerURL.clear();
+  main.form.RemoteServer.reset();
+  EXPECT_FALSE(RunHandler(fake.Messages, [&] { main.form.FormCreate(); }));
+  ASSERT_EQ(main.form.RemoteServer, nullptr);
+  fake.Messages.Shown.clear();
+
+  fake.Files.FailWrites = false;
+  fake.Files.Files[fake.SettingsPath()] = "[config]\r\nFTPPath=a.exe\r\nServerURL=" + url + "\r\n";
+  fake.Files.Files[kJournal] = FormatJournal({{"FTP", "example.com", "100-4000", 1765280000}});
+  testing::FakeLabel splashLabel;
+  testing::FakeDialogHost splash;
+  main.window.DialogActions[TDialogKind::Init] = [&] {
+    TfmInit init({splashLabel, splash});
+    init.WMAppStartup();
+    return splash.Results.back();
+  };
+  EXPECT_TRUE(RunHandler(fake.Messages, [&] { main.form.WMAppStartup(); }));
+
+  EXPECT_EQ(main.session.Bodies(),
+            (std::vector<std::string>{"mode=get_client_ip", kCloseFtpBody,
+                                      "mode=check_version&version=1.5.0.0"}));
+  EXPECT_EQ(fake.Files.LoadFile(kJournal), std::nullopt);
+  EXPECT_EQ(main.tray.Hints.back(), LeftoverAccessHint());
+  EXPECT_TRUE(fake.Messages.Shown.empty());
 }
 
 }  // namespace

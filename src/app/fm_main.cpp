@@ -174,7 +174,7 @@ void TfmMain::WMAppStartup() {
   }
   fClientIP.SetText(connection == kInitOffline ? Utf8ToCp949(kOfflineClientIP) : SysVar->ClientIP);
   // Offline, the journal keeps its records for a start that can reach the server.
-  if (connection == kInitOnline && CloseLeftoverAccess(journal_, *RemoteServer) > 0) {
+  if (connection == kInitOnline && CloseLeftoverAccess(journal_, Server()) > 0) {
     TrayIcon.SetHint(LeftoverAccessHint());
   }
 
