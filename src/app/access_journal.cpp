@@ -52,10 +52,16 @@ TAccessJournal::TAccessJournal(IFileSystem& files, IInstances& instances, IMessa
 bool TAccessJournal::Add(const std::string& protocol, const std::string& domain) {
   const TJournalRecord record{protocol, domain, instance_, clock_()};
   const bool added = Change([&record](std::vector<TJournalRecord>& records) {
+    // One more, or one this long, and the next read would take the journal for damaged and set
+    // every record aside.
     if (records.size() >= kJournalRecordLimit) {
-      return false;  // one more, and the next read would take the journal for damaged
+      return false;
     }
     records.push_back(record);
+    if (FormatJournal(records).size() > kJournalByteLimit) {
+      records.pop_back();
+      return false;
+    }
     return true;
   });
   if (added) {
