@@ -130,6 +130,22 @@ struct TStartCase {
   bool leftoverHint = false;
 };
 
+// The splash the start shows, run on fakes: its connection check decides whether it is online.
+struct TSplash {
+  explicit TSplash(testing::TMainForm& main) {
+    main.window.DialogActions[TDialogKind::Init] = [this] {
+      TfmInit init({label, host});
+      init.WMAppStartup();
+      return host.Results.back();
+    };
+  }
+  TSplash(const TSplash&) = delete;
+  TSplash& operator=(const TSplash&) = delete;
+
+  testing::FakeLabel label;
+  testing::FakeDialogHost host;
+};
+
 TEST(fmMainJournalTest, AnOnlineStartClosesLeftoversBeforeTheVersionCheck) {
   const std::string askIP = "mode=get_client_ip";
   const std::string askVersion = "mode=check_version&version=1.5.0.0";
@@ -158,13 +174,7 @@ TEST(fmMainJournalTest, AnOnlineStartClosesLeftoversBeforeTheVersionCheck) {
     main.session.Fake.Network.Offline = c.networkDown;
     const std::string journal = FormatJournal({{"FTP", "example.com", "100-4000", 1765280000}});
     main.session.Fake.Files.Files[kJournal] = journal;
-    testing::FakeLabel splashLabel;
-    testing::FakeDialogHost splash;
-    main.window.DialogActions[TDialogKind::Init] = [&] {
-      TfmInit init({splashLabel, splash});
-      init.WMAppStartup();
-      return splash.Results.back();
-    };
+    TSplash splash(main);
     main.form.WMAppStartup();
 
     EXPECT_EQ(main.session.Bodies(), c.bodies);
@@ -196,13 +206,7 @@ TEST(fmMainJournalTest, LeftoversAreClosedWhenTheConnectionCouldNotBeMadeWithThe
   fake.Files.FailWrites = false;
   fake.Files.Files[fake.SettingsPath()] = "[config]\r\nFTPPath=a.exe\r\nServerURL=" + url + "\r\n";
   fake.Files.Files[kJournal] = FormatJournal({{"FTP", "example.com", "100-4000", 1765280000}});
-  testing::FakeLabel splashLabel;
-  testing::FakeDialogHost splash;
-  main.window.DialogActions[TDialogKind::Init] = [&] {
-    TfmInit init({splashLabel, splash});
-    init.WMAppStartup();
-    return splash.Results.back();
-  };
+  TSplash splash(main);
   EXPECT_TRUE(RunHandler(fake.Messages, [&] { main.form.WMAppStartup(); }));
 
   EXPECT_EQ(main.session.Bodies(),
