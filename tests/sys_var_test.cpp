@@ -135,6 +135,24 @@ TEST(SysVarTest, AnUnwritableFileFailsWithItsFullPath) {
   }
 }
 
+// A file that is there but cannot be read (its rights, a lock) is not replaced by the one key a
+// write would put: every other setting, the server's address among them, would be lost.
+TEST(SysVarTest, AnUnreadableSettingsFileIsNotReplaced) {
+  TFakePlatform fake;
+  const std::string settings =
+      "[config]\r\nFTPPath=D:\\f.exe\r\nSSHPath=\r\nServerURL=http://127.0.0.1:9/x\r\n";
+  fake.Files.Files[fake.SettingsPath()] = settings;
+  fake.Files.Unreadable.insert(fake.SettingsPath());
+  try {
+    TSysVar sysVar(fake.Platform);
+    FAIL() << "the creation must fail";
+  } catch (const TWriteError& error) {
+    EXPECT_STREQ(error.what(),
+                 "Unable to write to C:\\Porvan\\Porvan.ini: the file there could not be read");
+  }
+  EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], settings);
+}
+
 TEST(SysVarTest, AFieldKeepsItsNewValueWhenTheWriteFails) {
   TFakePlatform fake;
   TSysVar sysVar(fake.Platform);

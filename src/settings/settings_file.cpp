@@ -53,6 +53,11 @@ void TSettingsFile::Write(const std::string& section, const std::string& key,
     throw TWriteError(PathDisplayText(path), "a setting may not hold a line break or NUL");
   }
   const std::string bytes = Load(path);
+  // A file that is there but cannot be read would be replaced by this one key alone, and every
+  // other setting lost.
+  if (bytes.empty() && files_.IsFile(path) && !files_.LoadFile(path)) {
+    throw TWriteError(PathDisplayText(path), "the file there could not be read");
+  }
   if (!files_.SaveFile(path, WriteProfileValue(bytes, section, key, value))) {
     throw TWriteError(PathDisplayText(path));
   }
