@@ -25,7 +25,11 @@ std::optional<std::string> TWin32FileSystem::LoadFileHead(const TPath& path, std
   DWORD read = 0;
   while (bytes.size() < limit) {
     const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, limit - bytes.size()));
-    if (!::ReadFile(file.get(), buffer, wanted, &read, nullptr) || read == 0) {
+    if (!::ReadFile(file.get(), buffer, wanted, &read, nullptr)) {
+      // Part of a file is not the file: a caller would take it for all and write it back.
+      return std::nullopt;
+    }
+    if (read == 0) {
       break;
     }
     bytes.append(buffer, read);
