@@ -64,6 +64,9 @@ TEST(CodePageTest, InvalidUtf8BecomesReplacementCharacters) {
   EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");
   EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // an encoded surrogate
   EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");            // an overlong "/"
+  EXPECT_EQ(Utf8ToUtf16("\xF5\x80\x80"), u"\uFFFD\uFFFD\uFFFD");  // no lead byte at all
+  EXPECT_EQ(Utf8ToUtf16("\xFF\xBF\xBF"), u"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToUtf16("\xF4\x8F\xBF\xBF"), u"\U0010FFFF");  // the last code point still reads
   EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
 }
 

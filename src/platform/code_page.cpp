@@ -53,11 +53,13 @@ void AppendUtf16(std::u16string& out, char32_t code) {
 // Decodes one UTF-8 sequence at `at`; an invalid one yields U+FFFD and consumes one byte.
 char32_t NextUtf8(std::string_view text, std::size_t& at) {
   auto byte = static_cast<unsigned char>(text[at]);
-  std::size_t length = byte < 0x80                    ? 1
-                       : byte >= 0xF0 && byte <= 0xF4 ? 4
-                       : byte >= 0xE0                 ? 3
-                       : byte >= 0xC2                 ? 2
-                                                      : 0;
+  // 0xF5 and above lead nothing: taken for a lead of three, they made a character of their own.
+  std::size_t length = byte < 0x80    ? 1
+                       : byte >= 0xF5 ? 0
+                       : byte >= 0xF0 ? 4
+                       : byte >= 0xE0 ? 3
+                       : byte >= 0xC2 ? 2
+                                      : 0;
   if (length == 1) {
     ++at;
     return byte;
