@@ -14,6 +14,17 @@ namespace {
 
 using testing::TFakePlatform;
 
+// What creating SysVar over `fake` throws as an `Error`; "<created>" when it does not throw.
+template <typename Error>
+std::string CreationError(TFakePlatform& fake) {
+  try {
+    TSysVar sysVar(fake.Platform);
+  } catch (const Error& error) {
+    return error.what();
+  }
+  return "<created>";
+}
+
 const std::string kDefaults =
     "[config]\r\nFTPPath=.\\FileZilla\\filezilla.exe\r\nSSHPath=.\\PuTTY\\putty.exe\r\n";
 
@@ -127,12 +138,7 @@ TEST(SysVarTest, SettersStoreExactlyWhatTheyAreGiven) {
 TEST(SysVarTest, AnUnwritableFileFailsWithItsFullPath) {
   TFakePlatform fake;
   fake.Files.FailWrites = true;
-  try {
-    TSysVar sysVar(fake.Platform);
-    FAIL() << "the creation must fail";
-  } catch (const TWriteError& error) {
-    EXPECT_STREQ(error.what(), "Unable to write to C:\\Porvan\\Porvan.ini");
-  }
+  EXPECT_EQ(CreationError<TWriteError>(fake), "Unable to write to C:\\Porvan\\Porvan.ini");
 }
 
 // A file that is there but cannot be read (its rights, a lock) is not replaced by the one key a
@@ -143,13 +149,8 @@ TEST(SysVarTest, AnUnreadableSettingsFileIsNotReplaced) {
       "[config]\r\nFTPPath=D:\\f.exe\r\nSSHPath=\r\nServerURL=http://127.0.0.1:9/x\r\n";
   fake.Files.Files[fake.SettingsPath()] = settings;
   fake.Files.Unreadable.insert(fake.SettingsPath());
-  try {
-    TSysVar sysVar(fake.Platform);
-    FAIL() << "the creation must fail";
-  } catch (const TWriteError& error) {
-    EXPECT_STREQ(error.what(),
-                 "Unable to write to C:\\Porvan\\Porvan.ini: the file there could not be read");
-  }
+  EXPECT_EQ(CreationError<TWriteError>(fake),
+            "Unable to write to C:\\Porvan\\Porvan.ini: the file there could not be read");
   EXPECT_EQ(fake.Files.Files[fake.SettingsPath()], settings);
 }
 
@@ -203,13 +204,8 @@ TEST(SysVarTest, ASettingsFileOverOneMebibyteIsNotLoaded) {
 
   file = settings + std::string(kMaxSettingsFileBytes - settings.size() + 1, ';');
   const std::string before = file;
-  try {
-    TSysVar sysVar(fake.Platform);
-    FAIL() << "the creation must fail";
-  } catch (const TSettingsError& error) {
-    EXPECT_STREQ(error.what(),
-                 "The settings file C:\\Porvan\\Porvan.ini is larger than 1 MiB and was not read");
-  }
+  EXPECT_EQ(CreationError<TSettingsError>(fake),
+            "The settings file C:\\Porvan\\Porvan.ini is larger than 1 MiB and was not read");
   EXPECT_EQ(file, before);
 }
 
