@@ -2,6 +2,7 @@
 #include "support/fake_platform.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/library_load_error.h"
 #include "settings/settings_file.h"
@@ -116,6 +117,27 @@ int FakeMessageBox::Show(const std::string& text, const std::string& caption, un
 
 std::string TFakePlatform::SettingsPath() const {
   return PathToUtf8(SettingsPathFor(PathFromUtf8(Process.Path)));
+}
+
+TPlatform TFakePlatform::With(const TSeamsInstead& instead, TDesktopConventions conventions) {
+  // The references of a TPlatform are set once; a new one is made with the replacements.
+  return {Platform.Files,
+          Platform.Process,
+          Platform.Version,
+          Platform.Messages,
+          Platform.Sockets,
+          instead.Network != nullptr ? *instead.Network : Platform.Network,
+          Platform.Launcher,
+          instead.ShellFolders != nullptr ? *instead.ShellFolders : Platform.ShellFolders,
+          instead.ShellLinks != nullptr ? *instead.ShellLinks : Platform.ShellLinks,
+          Platform.OpenDialog,
+          Platform.Urls,
+          Platform.UrlTransfer,
+          Platform.TempPath,
+          Platform.Signatures,
+          Platform.Instances,
+          instead.Waits != nullptr ? *instead.Waits : Platform.Waits,
+          std::move(conventions)};
 }
 
 }  // namespace porvan::testing

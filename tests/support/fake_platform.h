@@ -93,6 +93,15 @@ class FakeFileSignatures : public IFileSignatures {
   TSignatureFacts Check(const TPath& path) override;
 };
 
+// Real seams to put in place of fakes, for the tools that show or write real things; a null one
+// leaves its fake.
+struct TSeamsInstead {
+  INetworkState* Network = nullptr;
+  IShellFolders* ShellFolders = nullptr;
+  IShellLinks* ShellLinks = nullptr;
+  IGuiWait* Waits = nullptr;
+};
+
 // The fakes together, with the system's real sockets for loopback servers.
 struct TFakePlatform {
   FakeFileSystem Files;
@@ -117,6 +126,9 @@ struct TFakePlatform {
 
   // The settings file the program at Process.Path uses, UTF-8.
   std::string SettingsPath() const;
+
+  // The fakes with `instead` in their place where given, and the desktop's conventions.
+  TPlatform With(const TSeamsInstead& instead, TDesktopConventions conventions);
 };
 
 }  // namespace porvan::testing

@@ -79,23 +79,9 @@ int main(int argc, char** argv) {
   // The client's own wait, so the windows paint while the splash's check is out.
   TQtGuiWait waits;
   // The Linux client's places and default programs, as an installed client has them.
-  TPlatform platform{seams.Files,
-                     seams.Process,
-                     seams.Version,
-                     seams.Messages,
-                     *seams.Sockets,
-                     network,
-                     seams.Launcher,
-                     seams.ShellFolders,
-                     seams.ShellLinks,
-                     seams.OpenDialog,
-                     seams.Urls,
-                     seams.UrlTransfer,
-                     seams.TempPath,
-                     seams.Signatures,
-                     seams.Instances,
-                     waits,
-                     LinuxDesktopConventions("/home/user/.config/porvan", "/usr/share/porvan")};
+  TPlatform platform =
+      seams.With({.Network = &network, .Waits = &waits},
+                 LinuxDesktopConventions("/home/user/.config/porvan", "/usr/share/porvan"));
   seams.Files.Files["/usr/share/porvan/history.txt"] =
       "1.5.0.0  \xC1\xA2\xB1\xD9 \xC1\xA6\xBE\xEE\r\n1.0.0.0  \xC3\xB3\xC0\xBD\r\n";
   SysVar = std::make_unique<TSysVar>(platform);

@@ -21,23 +21,8 @@ int main(int argc, char** argv) {
   testing::TFakePlatform seams;
   TPosixShellFolders folders;
   TPosixShellLinks links(true);
-  TPlatform platform{seams.Files,
-                     seams.Process,
-                     seams.Version,
-                     seams.Messages,
-                     *seams.Sockets,
-                     seams.Network,
-                     seams.Launcher,
-                     folders,
-                     links,
-                     seams.OpenDialog,
-                     seams.Urls,
-                     seams.UrlTransfer,
-                     seams.TempPath,
-                     seams.Signatures,
-                     seams.Instances,
-                     seams.Waits,
-                     LinuxDesktopConventions({}, {})};
+  TPlatform platform =
+      seams.With({.ShellFolders = &folders, .ShellLinks = &links}, LinuxDesktopConventions({}, {}));
   const TPath target = PathFromUtf8(argv[1]);
   const bool written =
       CreateShortcut(platform, TShellFolderKind::Desktop,
