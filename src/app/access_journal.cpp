@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <map>
 
+#include "common/code_page.h"
 #include "common/notice.h"
+#include "common/path_text.h"
 #include "common/text_bytes.h"
-#include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/instances.h"
 #include "settings/settings_file.h"

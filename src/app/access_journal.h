@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/access_journal_format.h"
-#include "platform/path.h"
+#include "common/path_text.h"
 
 namespace porvan {
 

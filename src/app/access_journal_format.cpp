@@ -4,7 +4,7 @@
 #include <limits>
 #include <optional>
 
-#include "platform/decimal.h"
+#include "common/decimal.h"
 #include "platform/instances.h"
 
 namespace porvan {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/access_journal.h"
-#include "platform/code_page.h"
+#include "common/code_page.h"
 #include "server/remote_server_con.h"
 
 namespace porvan {

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "common/notice.h"
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 
 namespace porvan {
 

@@ -1,7 +1,7 @@
 // The program's title and its two standard boxes.
 #include "common/notice.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 #include "platform/message_box.h"
 
 namespace porvan {

@@ -19,7 +19,4 @@ class ITempPath {
   virtual TPath Query(std::uint32_t bufferLength) = 0;
 };
 
-// `path` when it fits a buffer of `bufferLength` units with its NUL, else an empty path.
-TPath PathIfItFits(const TPath& path, std::uint32_t bufferLength);
-
 }  // namespace porvan

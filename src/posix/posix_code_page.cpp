@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "platform/code_page.h"
+#include "platform/code_page_tables.h"
 
 namespace porvan {
 namespace {

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+#include "common/path_text.h"
+
 namespace porvan {
 namespace {
 

@@ -1,8 +1,8 @@
 // Where the Linux client keeps its files, after the freedesktop.org base directories.
 #pragma once
 
+#include "common/path_text.h"
 #include "platform/desktop_conventions.h"
-#include "platform/path.h"
 
 namespace porvan {
 

@@ -12,7 +12,7 @@
 #include <sstream>
 #include <thread>
 
-#include "platform/instance_token.h"
+#include "common/instance_token.h"
 
 namespace porvan {
 namespace {

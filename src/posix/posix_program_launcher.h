@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/path.h"
+#include "common/path_text.h"
 #include "platform/program_launcher.h"
 
 namespace porvan {

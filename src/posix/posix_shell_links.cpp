@@ -6,7 +6,8 @@
 #include <fstream>
 #include <string_view>
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
+#include "common/path_text.h"
 #include "posix/run_program.h"
 
 namespace porvan {

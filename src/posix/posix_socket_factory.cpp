@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <memory>
 
-#include "platform/connect_in_turn.h"
+#include "common/connect_in_turn.h"
 #include "posix/posix_socket.h"
 
 namespace porvan {

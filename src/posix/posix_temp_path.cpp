@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/path_text.h"
+
 namespace porvan {
 
 TPath TPosixTempPath::Query(std::uint32_t bufferLength) {

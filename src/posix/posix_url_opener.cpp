@@ -1,7 +1,8 @@
 // The web-link seam on POSIX systems: xdg-open, started detached.
 #include "posix/posix_url_opener.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
+#include "common/path_text.h"
 #include "posix/posix_program_launcher.h"
 
 namespace porvan {

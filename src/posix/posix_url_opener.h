@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/path.h"
+#include "common/path_text.h"
 #include "platform/url_opener.h"
 
 namespace porvan {

@@ -8,6 +8,9 @@
 #include <limits>
 #include <memory>
 
+#include "common/path_text.h"
+#include "common/transfer_stop_text.h"
+
 namespace porvan {
 
 namespace {

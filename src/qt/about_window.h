@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
-#include "qt/controls.h"
 #include "qt/link_label.h"
 #include "qt/modal_dialog.h"
 #include "qt/painted.h"
+#include "qt/qt_controls.h"
 #include "qt/window_host.h"
 #include "settings/about_form.h"
 

@@ -8,10 +8,10 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
-#include "qt/controls.h"
 #include "qt/key_line_edit.h"
 #include "qt/modal_dialog.h"
 #include "qt/painted.h"
+#include "qt/qt_controls.h"
 #include "qt/window_host.h"
 #include "settings/config_form.h"
 

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "common/path_text.h"
+
 namespace porvan {
 
 TPath TDownloadFolder::Query(std::uint32_t bufferLength) {

@@ -3,10 +3,10 @@
 
 #include <QLabel>
 
-#include "app/fm_init.h"
+#include "app/splash_form.h"
 #include "platform/platform.h"
-#include "qt/controls.h"
 #include "qt/modal_dialog.h"
+#include "qt/qt_controls.h"
 #include "qt/window_host.h"
 
 namespace porvan {

@@ -7,10 +7,10 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/fm_main.h"
-#include "qt/controls.h"
+#include "app/main_form.h"
 #include "qt/key_line_edit.h"
 #include "qt/painted.h"
+#include "qt/qt_controls.h"
 #include "qt/window_host.h"
 
 namespace porvan {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/exchange_worker.h"
+#include "common/exchange_worker.h"
 #include "platform/gui_wait.h"
 
 namespace porvan {

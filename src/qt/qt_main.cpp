@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/program_entry.h"
+#include "common/path_text.h"
 #include "posix/posix_desktop_conventions.h"
 #include "qt/about_window.h"
 #include "qt/config_window.h"
@@ -17,7 +18,7 @@
 #include "qt/quit_channel.h"
 #include "qt/termination_signals.h"
 #include "qt/update_alert_window.h"
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 
 namespace {
 

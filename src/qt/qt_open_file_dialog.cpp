@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "common/path_text.h"
 #include "qt/qt_text.h"
 
 namespace porvan {

@@ -1,7 +1,7 @@
 // Conversions between CP949 and Qt's strings, through the code page tables every platform links.
 #include "qt/qt_text.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 
 namespace porvan {
 

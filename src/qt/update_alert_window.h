@@ -6,9 +6,9 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "qt/controls.h"
 #include "qt/modal_dialog.h"
 #include "qt/painted.h"
+#include "qt/qt_controls.h"
 #include "qt/window_host.h"
 #include "update/update_alert.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "server/form_post_client.h"
+#include "http/form_post_client.h"
 #include "server/version_check.h"
 
 namespace porvan {

@@ -1,7 +1,7 @@
 // The notice that tells the user why the secure connection to the server failed.
 #include "server/tls_failure_text.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 
 namespace porvan {
 

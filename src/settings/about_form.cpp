@@ -2,11 +2,12 @@
 #include "settings/about_form.h"
 
 #include "common/notice.h"
+#include "common/path_text.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "platform/url_opener.h"
 #include "settings/executable_folder.h"
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 
 namespace porvan {
 

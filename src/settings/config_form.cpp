@@ -4,17 +4,17 @@
 #include <algorithm>
 #include <string_view>
 
+#include "common/code_page.h"
 #include "common/notice.h"
+#include "common/path_text.h"
 #include "common/text_bytes.h"
-#include "platform/code_page.h"
 #include "platform/message_box.h"
 #include "platform/open_file_dialog.h"
-#include "platform/path.h"
 #include "platform/process_info.h"
 #include "server/remote_server_con.h"
 #include "settings/executable_folder.h"
+#include "settings/run_state.h"
 #include "settings/shortcut.h"
-#include "settings/sys_var.h"
 #include "settings/write_error.h"
 
 namespace porvan {

@@ -2,15 +2,15 @@
 // the start of the FTP and SSH client programs.
 #include <string>
 
+#include "common/code_page.h"
 #include "common/notice.h"
-#include "platform/code_page.h"
+#include "common/path_text.h"
 #include "platform/file_system.h"
 #include "platform/gui_wait.h"
 #include "platform/network_state.h"
-#include "platform/path.h"
 #include "platform/program_launcher.h"
 #include "server/remote_server_con.h"
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 
 namespace porvan {
 namespace {

@@ -1,6 +1,7 @@
 // The folder of the running executable, and paths of files beside it.
 #include "settings/executable_folder.h"
 
+#include "common/path_text.h"
 #include "platform/platform.h"
 #include "platform/process_info.h"
 

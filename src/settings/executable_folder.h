@@ -1,7 +1,7 @@
 // The folder of the running executable, where its settings, history and shortcuts point.
 #pragma once
 
-#include "platform/path.h"
+#include "common/path_text.h"
 
 namespace porvan {
 

@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "common/path_text.h"
 #include "platform/file_system.h"
 #include "platform/process_info.h"
 #include "settings/profile_file.h"

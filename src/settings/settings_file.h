@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/path.h"
+#include "common/path_text.h"
 
 namespace porvan {
 

@@ -1,6 +1,7 @@
 // GetShellFolder: the registry's shell folders, with the known folder standing in for the desktop.
 #include "settings/shell_folder.h"
 
+#include "common/path_text.h"
 #include "platform/shell_folders.h"
 
 namespace porvan {

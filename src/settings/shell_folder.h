@@ -1,7 +1,7 @@
 // GetShellFolder: the folder of one of the user's special folders, ready to take a file name.
 #pragma once
 
-#include "platform/path.h"
+#include "common/path_text.h"
 
 namespace porvan {
 

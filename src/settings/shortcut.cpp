@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/notice.h"
+#include "common/path_text.h"
 #include "platform/platform.h"
 #include "platform/shell_link.h"
 #include "settings/executable_folder.h"

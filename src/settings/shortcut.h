@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/path.h"
+#include "common/path_text.h"
 #include "settings/shell_folder.h"
 
 namespace porvan {

@@ -1,8 +1,9 @@
 // Where the download component saves a file: the folder, a separator and the file's name.
 #include "update/local_path.h"
 
+#include "common/code_page.h"
+#include "common/path_text.h"
 #include "common/text_bytes.h"
-#include "platform/code_page.h"
 #include "update/url_text.h"
 
 namespace porvan {

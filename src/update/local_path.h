@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/path.h"
+#include "common/path_text.h"
 
 namespace porvan {
 

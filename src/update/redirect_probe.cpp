@@ -2,9 +2,9 @@
 #include "update/redirect_probe.h"
 
 #include "common/text_bytes.h"
-#include "server/net_status.h"
-#include "server/reply_head.h"
-#include "server/reply_reader.h"
+#include "http/net_status.h"
+#include "http/reply_head.h"
+#include "http/reply_reader.h"
 #include "update/url_text.h"
 
 namespace porvan {

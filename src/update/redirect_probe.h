@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "http/exchange_deadline.h"
+#include "http/exchange_status.h"
+#include "http/url_parts.h"
 #include "platform/socket.h"
 #include "platform/url_transfer.h"
-#include "server/exchange_deadline.h"
-#include "server/exchange_status.h"
-#include "server/url_parts.h"
 
 namespace porvan {
 

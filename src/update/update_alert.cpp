@@ -3,8 +3,9 @@
 
 #include <algorithm>
 
+#include "common/code_page.h"
 #include "common/notice.h"
-#include "platform/code_page.h"
+#include "common/path_text.h"
 #include "platform/controls.h"
 #include "platform/dialog_host.h"
 #include "platform/file_signatures.h"

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 
 namespace porvan {
 

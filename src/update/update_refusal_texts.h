@@ -6,7 +6,7 @@
 
 #include "platform/file_signatures.h"
 #include "update/installer_trust.h"
-#include "update/nx_url_down.h"
+#include "update/url_download.h"
 
 namespace porvan {
 

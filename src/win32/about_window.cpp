@@ -1,7 +1,7 @@
 // The about box's view: TfmAbout's controls in their places, its keys and clicks to the logic.
 #include "win32/about_window.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 #include "win32/dialog_parts.h"
 #include "win32/view/visual_styles.h"
 

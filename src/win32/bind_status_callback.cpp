@@ -3,6 +3,7 @@
 
 #include <wininet.h>
 
+#include "common/transfer_stop_text.h"
 #include "win32/message_pump.h"
 #include "win32/wide_text.h"
 

@@ -1,7 +1,7 @@
 // The settings dialog's view: TfmConfig's controls in their places, its messages to the logic.
 #include "win32/config_window.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 #include "win32/dialog_parts.h"
 #include "win32/view/visual_styles.h"
 #include "win32/wide_text.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/library_load_error.h"
+#include "common/library_load_error.h"
 #include "win32/system_message.h"
 
 namespace porvan {

@@ -1,7 +1,7 @@
 // What the settings dialog and the about box share.
 #include "win32/dialog_parts.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 #include "win32/view/paint.h"
 
 namespace porvan {

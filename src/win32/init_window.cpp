@@ -1,8 +1,8 @@
 // The splash's view: TfmInit's one label, borderless and centred, over the main window.
 #include "win32/init_window.h"
 
+#include "common/code_page.h"
 #include "common/notice.h"
-#include "platform/code_page.h"
 #include "win32/dialog_parts.h"
 
 namespace porvan {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/fm_init.h"
+#include "app/splash_form.h"
 #include "platform/platform.h"
 #include "win32/view/framed_label.h"
 #include "win32/view/modal_dialog.h"

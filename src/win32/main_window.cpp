@@ -1,8 +1,8 @@
 // The main window's view: the real controls of TfmMain, its tray icon, its messages.
 #include "win32/main_window.h"
 
+#include "common/code_page.h"
 #include "common/notice.h"
-#include "platform/code_page.h"
 #include "win32/main_pictures.h"
 #include "win32/wide_text.h"
 

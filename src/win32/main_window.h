@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "app/fm_main.h"
+#include "app/main_form.h"
 #include "win32/view/edit_box.h"
 #include "win32/view/label.h"
 #include "win32/view/picture.h"

@@ -1,7 +1,7 @@
 // The update alert's view: TfmUpdateAlert's controls in their places, its keys and messages.
 #include "win32/update_alert_window.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 #include "win32/dialog_parts.h"
 #include "win32/update_alert_pictures.h"
 #include "win32/wide_text.h"

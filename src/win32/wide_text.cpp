@@ -1,7 +1,7 @@
 // The Windows boundary: CP949 texts of the system to and from the W functions' UTF-16.
 #include "win32/wide_text.h"
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 
 namespace porvan {
 

@@ -1,7 +1,7 @@
 // The CP949 tables through the Windows code page API.
 #include <windows.h>
 
-#include "platform/code_page.h"
+#include "platform/code_page_tables.h"
 
 namespace porvan {
 namespace {

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 
 namespace porvan {
 

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "platform/instance_token.h"
+#include "common/instance_token.h"
 #include "win32/handle.h"
 
 namespace porvan {

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "platform/connect_in_turn.h"
+#include "common/connect_in_turn.h"
 #include "win32/win32_socket.h"
 
 namespace porvan {

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "common/path_text.h"
+
 namespace porvan {
 
 // The wide form: the ANSI form gives "?" for every character the system code page lacks.

@@ -6,7 +6,7 @@
 #include "app/handler_guard.h"
 #include "app/program_entry.h"
 #include "platform/platform.h"
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 #include "win32/about_window.h"
 #include "win32/com_apartment.h"
 #include "win32/config_window.h"

@@ -6,8 +6,8 @@
 #include <QProgressBar>
 #include <QTest>
 
+#include "common/code_page.h"
 #include "common/notice.h"
-#include "platform/code_page.h"
 #include "platform/dialog_controls.h"
 #include "qt/about_window.h"
 #include "qt/config_window.h"

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <vector>
 
+#include "common/code_page.h"
 #include "common/notice.h"
-#include "platform/code_page.h"
 #include "qt/main_window.h"
 #include "qt_test_list.h"
 #include "view_test_support.h"

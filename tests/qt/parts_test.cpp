@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "qt/controls.h"
 #include "qt/key_line_edit.h"
 #include "qt/pictures.h"
+#include "qt/qt_controls.h"
 #include "qt/qt_message_box.h"
 #include "qt/qt_open_file_dialog.h"
 #include "qt/quit_channel.h"

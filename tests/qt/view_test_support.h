@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 #include "support/fake_platform.h"
 
 namespace porvan::testing {

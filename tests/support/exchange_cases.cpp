@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "server/form_post_client.h"
+#include "http/form_post_client.h"
 
 namespace porvan::testing {
 

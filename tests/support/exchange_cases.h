@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "http/exchange_status.h"
 #include "platform/socket.h"
 #include "platform/socket_listener.h"
-#include "server/exchange_status.h"
 #include "support/loopback_server.h"
 
 namespace porvan::testing {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/path_text.h"
 #include "platform/network_state.h"
 #include "platform/program_launcher.h"
 

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/library_load_error.h"
+#include "common/library_load_error.h"
+#include "common/path_text.h"
 #include "settings/settings_file.h"
 
 namespace porvan::testing {

@@ -10,19 +10,20 @@
 #include <thread>
 #include <vector>
 
+#include "common/path_text.h"
 #include "platform/file_signatures.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/process_info.h"
 #include "platform/socket.h"
-#include "platform/thread_gui_wait.h"
 #include "platform/version_resource.h"
 #include "support/fake_instances.h"
 #include "support/fake_launch.h"
 #include "support/fake_shell.h"
 #include "support/fake_url_transfer.h"
 #include "support/system_seams.h"
+#include "support/thread_gui_wait.h"
 
 namespace porvan::testing {
 

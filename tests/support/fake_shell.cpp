@@ -1,6 +1,8 @@
 // Fakes of the shell seams.
 #include "support/fake_shell.h"
 
+#include "common/path_text.h"
+
 namespace porvan::testing {
 
 TPath FakeShellFolders::RegistryShellFolder(const std::string& valueName) {

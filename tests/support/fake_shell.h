@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/path_text.h"
 #include "platform/open_file_dialog.h"
 #include "platform/shell_folders.h"
 #include "platform/shell_link.h"

@@ -1,6 +1,7 @@
 // Fakes of the download seams: a scripted transfer that records its calls, a temporary folder.
 #include "support/fake_url_transfer.h"
 
+#include "common/path_text.h"
 #include "support/fake_platform.h"
 
 namespace porvan::testing {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/path_text.h"
 #include "platform/temp_path.h"
 #include "platform/url_transfer.h"
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/path_text.h"
 #include "platform/file_system.h"
 
 namespace porvan::testing {

@@ -1,7 +1,7 @@
 // What every platform's file seam must do alike with the files the access journal uses.
 #pragma once
 
-#include "platform/path.h"
+#include "common/path_text.h"
 
 namespace porvan {
 class IFileSystem;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/fm_main.h"
-#include "settings/sys_var.h"
+#include "app/main_form.h"
+#include "settings/run_state.h"
 #include "support/fake_controls.h"
 #include "support/server_session.h"
 

@@ -1,7 +1,7 @@
 // A run of the program in a test: fake seams, the global SysVar and a loopback server.
 #include "support/server_session.h"
 
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 
 namespace porvan::testing {
 

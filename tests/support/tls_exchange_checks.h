@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "http/form_post_client.h"
 #include "platform/socket.h"
-#include "server/form_post_client.h"
 
 namespace porvan::testing {
 

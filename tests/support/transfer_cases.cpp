@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "platform/thread_gui_wait.h"
 #include "support/system_seams.h"
-#include "update/nx_url_down.h"
+#include "support/thread_gui_wait.h"
+#include "update/url_download.h"
 
 namespace porvan::testing {
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/thread_gui_wait.h"
 #include "posix/posix_socket_factory.h"
 #include "posix/posix_url_transfer.h"
-#include "update/nx_url_down.h"
+#include "support/thread_gui_wait.h"
+#include "update/url_download.h"
 
 int main(int argc, char** argv) {
   using namespace porvan;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench_timing.h"
+#include "http/form_post_client.h"
 #include "posix/posix_socket_factory.h"
-#include "server/form_post_client.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "bench_timing.h"
 #include "platform/socket.h"
 #include "server/remote_server_con.h"
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 #include "support/fake_platform.h"
 #include "support/loopback_server.h"
 

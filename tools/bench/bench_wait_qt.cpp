@@ -1,7 +1,7 @@
 // Benchmark: the Linux client's wait (TQtGuiWait) around an open request, its loop turning.
 #include <QApplication>
 
-#include "platform/exchange_worker.h"
+#include "common/exchange_worker.h"
 #include "qt/qt_gui_wait.h"
 #include "waited_round_trips.h"
 

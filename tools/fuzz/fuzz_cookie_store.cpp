@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "server/cookie_store.h"
+#include "http/cookie_store.h"
 
 namespace {
 

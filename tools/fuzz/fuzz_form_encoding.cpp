@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "server/form_encoding.h"
+#include "http/form_encoding.h"
 
 namespace {
 

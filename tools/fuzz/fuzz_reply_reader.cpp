@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "server/reply.h"
+#include "http/reply.h"
 #include "support/fake_sockets.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

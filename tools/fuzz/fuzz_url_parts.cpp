@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "server/request_head.h"
-#include "server/url_parts.h"
+#include "http/request_head.h"
+#include "http/url_parts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view url(reinterpret_cast<const char*>(data), size);

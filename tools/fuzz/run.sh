@@ -11,13 +11,13 @@ mkdir -p "$OUT"
 
 FUZZ_SOURCES=(
   "$ROOT"/src/common/text_bytes.cpp "$ROOT"/src/server/reply_fields.cpp
-  "$ROOT"/src/server/reply_reader.cpp "$ROOT"/src/server/reply_head.cpp
-  "$ROOT"/src/server/reply_body.cpp "$ROOT"/src/server/reply.cpp
-  "$ROOT"/src/server/url_parts.cpp "$ROOT"/src/server/request_head.cpp
-  "$ROOT"/src/server/exchange_deadline.cpp "$ROOT"/src/server/form_encoding.cpp
-  "$ROOT"/src/server/cookie_store.cpp "$ROOT"/src/server/cookie_date.cpp
+  "$ROOT"/src/http/reply_reader.cpp "$ROOT"/src/http/reply_head.cpp
+  "$ROOT"/src/http/reply_body.cpp "$ROOT"/src/http/reply.cpp
+  "$ROOT"/src/http/url_parts.cpp "$ROOT"/src/http/request_head.cpp
+  "$ROOT"/src/http/exchange_deadline.cpp "$ROOT"/src/http/form_encoding.cpp
+  "$ROOT"/src/http/cookie_store.cpp "$ROOT"/src/http/cookie_date.cpp
   "$ROOT"/tests/support/fake_sockets.cpp
-  "$ROOT"/src/platform/decimal.cpp "$ROOT"/src/app/access_journal_format.cpp
+  "$ROOT"/src/common/decimal.cpp "$ROOT"/src/app/access_journal_format.cpp
 )
 FLAGS=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
   -I"$ROOT/src" -I"$ROOT/tests")

@@ -20,7 +20,7 @@
 #include "qt/main_window.h"
 #include "qt/qt_gui_wait.h"
 #include "qt/update_alert_window.h"
-#include "settings/sys_var.h"
+#include "settings/run_state.h"
 #include "support/fake_platform.h"
 
 namespace {

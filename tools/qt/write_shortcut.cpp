@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/path.h"
+#include "common/path_text.h"
 #include "posix/posix_desktop_conventions.h"
 #include "posix/posix_shell_folders.h"
 #include "posix/posix_shell_links.h"

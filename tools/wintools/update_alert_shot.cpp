@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string>
 
-#include "platform/code_page.h"
+#include "common/code_page.h"
 #include "platform/program_launcher.h"
 #include "support/slow_installer_server.h"
 #include "support/transfer_cases.h"
